@@ -1,0 +1,44 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace orvex {
+
+// A profile (INI) file read and written by section and key. Sections and keys match without regard
+// to case. Every read goes to the file on disk; every write reaches the file at once and keeps its other
+// lines. A missing file, section or key gives the caller's default. A refused write throws
+// std::runtime_error("Unable to write to <path>").
+class SettingsFile {
+public:
+    explicit SettingsFile(std::filesystem::path path);
+
+    [[nodiscard]] const std::filesystem::path& path() const noexcept { return path_; }
+
+    [[nodiscard]] std::string readString(std::string_view section, std::string_view key,
+                                         std::string_view defaultValue) const;
+    // Decimal integer, or hexadecimal when the text has three or more characters and starts with 0x/0X;
+    // anything else gives the default.
+    [[nodiscard]] int readInteger(std::string_view section, std::string_view key, int defaultValue) const;
+
+    void writeString(std::string_view section, std::string_view key, std::string_view value);
+    void writeInteger(std::string_view section, std::string_view key, int value);
+
+private:
+    std::filesystem::path path_;
+};
+
+// $XDG_CONFIG_HOME/orvex/orxsettings.ini, ~/.config/orvex/orxsettings.ini when XDG_CONFIG_HOME is unset
+// or empty. The folder is created on the first write, not here.
+[[nodiscard]] std::filesystem::path DefaultSettingsPath();
+
+// The keys, their sections and defaults.
+namespace settings {
+inline constexpr std::string_view kLimits = "Limits";
+inline constexpr std::string_view kTheme = "Theme";
+inline constexpr std::string_view kHintPause = "HintPause";
+inline constexpr std::string_view kQuality = "Quality";
+} // namespace settings
+
+} // namespace orvex

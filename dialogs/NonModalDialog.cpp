@@ -1,0 +1,38 @@
+#include "NonModalDialog.h"
+
+#include <QHideEvent>
+
+namespace orvex {
+
+NonModalDialog::NonModalDialog(QWidget* parent) : QDialog(parent) { setModal(false); }
+
+void NonModalDialog::setBlockedWindows(const QList<QWidget*>& windows) {
+    blocked_.clear();
+    for (QWidget* w : windows)
+        blocked_.append(w);
+}
+
+void NonModalDialog::disableBlockedWindows() {
+    for (const auto& w : blocked_)
+        if (w)
+            w->setEnabled(false);
+}
+
+void NonModalDialog::openOver() {
+    disableBlockedWindows();
+    show();
+    raise();
+    activateWindow();
+}
+
+void NonModalDialog::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (event->spontaneous())
+        return; // minimised by the window system, still open
+    for (const auto& w : blocked_)
+        if (w)
+            w->setEnabled(true);
+    emit closed();
+}
+
+} // namespace orvex

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QPointer>
+
+namespace orvex {
+
+// A dialog shown without being modal: showing it through openOver() disables the given windows (the main
+// window and the build-parameters window), and hiding it by any means enables them again. It must have no
+// parent window, since disabling a window disables its child windows too.
+class NonModalDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit NonModalDialog(QWidget* parent = nullptr);
+
+    // The windows that are disabled while the dialog is open, in the order they are disabled.
+    void setBlockedWindows(const QList<QWidget*>& windows);
+    void disableBlockedWindows();
+    // Disables the blocked windows, then shows the dialog (non-modal) and raises it.
+    void openOver();
+
+signals:
+    void closed();
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    QList<QPointer<QWidget>> blocked_;
+};
+
+} // namespace orvex

@@ -1,0 +1,2 @@
+// Placeholder until the evaluator lands.
+#include "Evaluator.h"
