@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace orvex {
+
+class GraphDocument;
+class SettingsFile;
+class TForm4;
+
+// What the graph and document commands need from the main window.
+struct GraphCommandsContext {
+    QWidget* mainWindow = nullptr;     // disabled while the editor is open
+    QWidget* toolWindow = nullptr;     // the build-parameters window, disabled likewise
+    GraphDocument* document = nullptr; // Graphs and CLBox1
+    SettingsFile* settings = nullptr;  // [Quality] Graph is read by every add-graph command
+    std::function<void()> redraw;      // runs the action Change
+};
+
+// The commands on graphs and documents: New, NewGr, NewDif, edit by double click, RemoveGr, FileOpen1,
+// FileSaveAs1. Owns the graph editor TForm4 (created once, hidden). Errors that a command does not
+// handle itself propagate to the caller, which reports them.
+class GraphCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit GraphCommands(const GraphCommandsContext& context, QObject* parent = nullptr);
+    ~GraphCommands() override;
+
+    [[nodiscard]] TForm4* editor() const noexcept { return editor_; }
+
+    void newDocument();    // "Создать"
+    void addGraph();       // "Добавить график"
+    void addDerivative();  // "Добавить график производной"
+    void editSelected();   // double click on the graph list
+    void removeSelected(); // "Удалить график"
+    void openDocument();   // "Открыть": file dialog, then loadDocument
+    void saveDocument();   // "Сохранить": file dialog, then saveDocument
+
+    // The parts after the file dialog; they report failures in message boxes and return false.
+    bool loadDocument(const QString& path);
+    bool saveDocument(const QString& path);
+
+private:
+    GraphCommandsContext ctx_;
+    TForm4* editor_ = nullptr;
+    bool newGraphMode_ = true;
+};
+
+} // namespace orvex

@@ -1,0 +1,86 @@
+#include "GraphDocument.h"
+
+#include "Cp1251.h"
+
+#include <QListWidget>
+
+namespace orvex {
+
+namespace {
+QString formulaText(const TGraphEntry& entry) { return QString::fromStdString(Cp1251ToUtf8(entry.Formula)); }
+} // namespace
+
+GraphDocument::GraphDocument(QListWidget* list, QObject* parent) : QObject(parent), list_(list) {
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(list_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        const int row = list_->row(item);
+        if (row >= 0)
+            emit checkToggled(row);
+    });
+}
+
+int GraphDocument::count() const { return list_->count(); }
+
+int GraphDocument::selectedIndex() const {
+    const int row = list_->currentRow();
+    return row >= 0 && row < count() ? row : -1;
+}
+
+const TGraphEntry& GraphDocument::record(int index) const { return graphs_.at(static_cast<size_t>(index)); }
+
+QString GraphDocument::itemText(int index) const { return list_->item(index)->text(); }
+
+bool GraphDocument::isChecked(int index) const { return list_->item(index)->checkState() == Qt::Checked; }
+
+bool GraphDocument::append(const TGraphEntry& entry, const QString& itemText) {
+    if (isFull())
+        return false;
+    const int index = count();
+    graphs_[static_cast<size_t>(index)] = entry;
+    graphs_[static_cast<size_t>(index)].Formula = CutFormula(entry.Formula);
+    const QSignalBlocker block(list_);
+    auto* item = new QListWidgetItem(itemText);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Checked);
+    list_->addItem(item);
+    return true;
+}
+
+void GraphDocument::replace(int index, const TGraphEntry& entry) {
+    auto& target = graphs_.at(static_cast<size_t>(index));
+    target = entry;
+    target.Formula = CutFormula(entry.Formula);
+    const QSignalBlocker block(list_);
+    QListWidgetItem* item = list_->item(index);
+    item->setCheckState(Qt::Checked);
+    item->setText(formulaText(target));
+}
+
+void GraphDocument::remove(int index) {
+    const int n = count();
+    if (index < 0 || index >= n)
+        return;
+    for (int i = index; i + 1 < n; ++i)
+        graphs_[static_cast<size_t>(i)] = graphs_[static_cast<size_t>(i) + 1];
+    const QSignalBlocker block(list_);
+    delete list_->takeItem(index);
+}
+
+void GraphDocument::clear() {
+    const QSignalBlocker block(list_);
+    list_->clear();
+}
+
+std::vector<TGraphEntry> GraphDocument::visibleGraphs() const {
+    std::vector<TGraphEntry> out;
+    for (int i = 0; i < count(); ++i)
+        if (isChecked(i))
+            out.push_back(graphs_[static_cast<size_t>(i)]);
+    return out;
+}
+
+std::vector<TGraphEntry> GraphDocument::allGraphs() const {
+    return {graphs_.begin(), graphs_.begin() + count()};
+}
+
+} // namespace orvex

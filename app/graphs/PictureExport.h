@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+namespace orvex {
+
+// Hands the picture out: a BMP file, the clipboard, a printed page. None of them redraws first.
+// Failures throw std::runtime_error with the user-facing message ("Cannot create file "%s". %s",
+// "Cannot open clipboard"), which the main window's error report shows.
+class PictureExport {
+public:
+    explicit PictureExport(QWidget* dialogParent);
+
+    void savePicture(const QImage& shown);   // "Сохранить как рисунок": file dialog, then saveBitmap
+    void copyToClipboard(const QImage& shown);
+    void print(const QImage& plotBitmap);    // "Печать": print dialog, then printTo
+
+    // Writes `image` as a BMP file under `path` (".bmp" appended unless it already ends with it,
+    // case-insensitively). Returns the name written.
+    static QString saveBitmap(const QImage& image, const QString& path);
+    // Prints the picture at screen size at the top-left of one page.
+    static void printTo(QPrinter& printer, const QImage& plotBitmap);
+
+private:
+    QWidget* dialogParent_;
+};
+
+} // namespace orvex
