@@ -206,6 +206,35 @@ std::optional<int> ParseInteger(std::string_view text) {
     return ReadInteger(text);
 }
 
+// The file's text with key=value stored: in place of the key's first line, else after the last entry of
+// the first section of that name, else in a new section at the end. Every other line stays as it was.
+std::string WithEntry(std::string_view content, std::string_view section, std::string_view key,
+                      std::string_view value) {
+    const auto lines = SplitLines(content);
+    const bool crlf = !lines.empty() && !lines.front().empty() && lines.front().back() == '\r';
+    const std::string cr = crlf ? "\r" : "";
+    const std::string entry = std::string(key) + "=" + std::string(value) + cr;
+    const Location location = Locate(lines, section, key);
+
+    std::string updated;
+    updated.reserve(content.size() + entry.size() + section.size() + 8);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (location.entry == i) {
+            updated += entry + "\n";
+            continue;
+        }
+        if (!location.entry && location.insertion == i)
+            updated += entry + "\n";
+        updated.append(lines[i]);
+        updated += '\n';
+    }
+    if (!location.entry && location.insertion == lines.size())
+        updated += entry + "\n";
+    if (!location.insertion)
+        updated += "[" + std::string(section) + "]" + cr + "\n" + entry + "\n";
+    return updated;
+}
+
 } // namespace
 
 SettingsFile::SettingsFile(fs::path path) : path_(std::move(path)) {}
@@ -231,7 +260,8 @@ void SettingsFile::writeString(std::string_view section, std::string_view key, s
     // A name or value that would split or end its line cannot be stored faithfully.
     if (!IsSafeName(section, "]\r\n") || !IsSafeName(key, "=\r\n") || Trim(key).front() == '[' ||
         Trim(key).front() == ';' || value.find_first_of("\r\n") != std::string_view::npos)
-        throw std::invalid_argument("Invalid settings entry [" + std::string(section) + "] " + std::string(key));
+        throw std::invalid_argument("Invalid settings entry [" + std::string(section) + "] " +
+                                    std::string(key));
     section = Trim(section);
     key = Trim(key);
 
@@ -251,30 +281,7 @@ void SettingsFile::writeString(std::string_view section, std::string_view key, s
         content = std::move(*existing);
     }
 
-    const auto lines = SplitLines(content);
-    const bool crlf = !lines.empty() && !lines.front().empty() && lines.front().back() == '\r';
-    const std::string cr = crlf ? "\r" : "";
-    const std::string entry = std::string(key) + "=" + std::string(Trim(value)) + cr;
-    const Location location = Locate(lines, section, key);
-
-    std::string updated;
-    updated.reserve(content.size() + entry.size() + section.size() + 8);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (location.entry == i) {
-            updated += entry + "\n";
-            continue;
-        }
-        if (!location.entry && location.insertion == i)
-            updated += entry + "\n";
-        updated.append(lines[i]);
-        updated += '\n';
-    }
-    if (!location.entry && location.insertion == lines.size())
-        updated += entry + "\n";
-    if (!location.insertion)
-        updated += "[" + std::string(section) + "]" + cr + "\n" + entry + "\n";
-
-    if (!ReplaceFile(target, updated))
+    if (!ReplaceFile(target, WithEntry(content, section, key, Trim(value))))
         throw std::runtime_error(failure);
 }
 

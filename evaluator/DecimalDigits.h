@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+namespace orvex::detail {
+
+inline constexpr int kExtendedDigits = 18;
+
+// The leading decimal digits of a magnitude as an integer: |v| = 0.d1d2...d18 * 10^exponent, that is
+// |v| = digits * 10^(exponent - 18), with 10^17 <= digits < 10^18.
+struct DecimalDigits {
+    std::uint64_t digits = 0;
+    int exponent = 0;
+};
+
+// The 18 significant digits of |v| (v finite and not zero), correctly rounded to nearest with ties to
+// even. Exact integer arithmetic for magnitudes from about 1E-21 to 1.7E38, the library's conversion
+// beyond.
+[[nodiscard]] DecimalDigits ExtendedDigits(long double v);
+
+// The same digits through the standard library's conversion (slower); the reference for the above.
+[[nodiscard]] DecimalDigits ExtendedDigitsByLibrary(long double v);
+
+} // namespace orvex::detail
