@@ -30,6 +30,9 @@ struct ViewLimits {
 
 // Parses the four limit texts; throws ConversionError ("'%s' is not a valid floating point value").
 [[nodiscard]] ViewLimits ParseLimits(const ViewTexts& view);
+// The same with an explicit decimal separator. A number beyond the double range raises ArithmeticError
+// ("Floating point overflow"), as storing it into a double limit would.
+[[nodiscard]] ViewLimits ParseLimits(const ViewTexts& view, char separator);
 
 // Raises a span below 1 to exactly 1 above the minimum (xmax := xmin + 1, likewise y), writing the new
 // maximum with NumberText(v, 15). Returns false, changing nothing, when any limit text is not a number.

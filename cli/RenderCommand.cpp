@@ -1,0 +1,158 @@
+// orvex-cli render: draws every graph of a document file over the grid, as the main window's redraw
+// would, and writes the picture as a BMP file.
+#include "CliCommand.h"
+#include "GraphEntry.h"
+#include "NumberText.h"
+#include "Renderer.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace orvex::cli {
+
+namespace {
+
+constexpr int kMaxSide = 32767;
+
+struct RenderOptions {
+    int width = 600;
+    int height = 400;
+    ViewTexts view;
+    std::uint32_t gridColour = 0x00C0C0C0;       // silver
+    std::uint32_t backgroundColour = 0x00FFFFFF; // white
+};
+
+// Removes "NAME V1 ... Vn" from args; false when the option is absent.
+bool TakeOptionValues(CommandArgs& args, const std::string& name, std::size_t count,
+                      std::vector<std::string>& values) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != name)
+            continue;
+        if (i + count >= args.size())
+            throw UsageError(name + " needs " + std::to_string(count) + " values");
+        const auto first = args.begin() + static_cast<std::ptrdiff_t>(i);
+        values.assign(first + 1, first + 1 + static_cast<std::ptrdiff_t>(count));
+        args.erase(first, first + 1 + static_cast<std::ptrdiff_t>(count));
+        return true;
+    }
+    return false;
+}
+
+bool ReadSide(std::string_view text, int& side) {
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), side);
+    return ec == std::errc() && end == text.data() + text.size() && side >= 1 && side <= kMaxSide;
+}
+
+void ReadSize(const std::string& text, RenderOptions& options) {
+    const std::size_t x = text.find_first_of("xX");
+    if (x == std::string::npos || !ReadSide(std::string_view(text).substr(0, x), options.width) ||
+        !ReadSide(std::string_view(text).substr(x + 1), options.height))
+        throw UsageError("--size takes WxH, each from 1 to " + std::to_string(kMaxSide));
+}
+
+// RRGGBB as written in style sheets, turned into the 0x00BBGGRR colour value.
+std::uint32_t ReadColour(const std::string& name, const std::string& text) {
+    std::uint32_t rgb = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), rgb, 16);
+    if (text.size() != 6 || ec != std::errc() || end != text.data() + text.size())
+        throw UsageError(name + " takes six hexadecimal digits RRGGBB");
+    return (rgb >> 16 & 0xFFu) | (rgb & 0xFF00u) | (rgb & 0xFFu) << 16;
+}
+
+RenderOptions ReadOptions(CommandArgs& args) {
+    RenderOptions options;
+    std::string value;
+    std::vector<std::string> values;
+    if (TakeOption(args, "--size", value))
+        ReadSize(value, options);
+    if (TakeOptionValues(args, "--limits", 4, values)) {
+        for (const std::string& limit : values)
+            if (!ReadNumber(limit))
+                throw UsageError("limit '" + limit + "' is not a number");
+        options.view.xmin = values[0];
+        options.view.xmax = values[1];
+        options.view.ymin = values[2];
+        options.view.ymax = values[3];
+    }
+    if (TakeOptionValues(args, "--grid", 2, values)) {
+        for (const std::string& count : values)
+            if (!count.empty() && !ReadInteger(count))
+                throw UsageError("grid line count '" + count + "' is not an integer");
+        options.view.vert = values[0];
+        options.view.hor = values[1];
+    }
+    if (TakeOption(args, "--grid-colour", value))
+        options.gridColour = ReadColour("--grid-colour", value);
+    if (TakeOption(args, "--background", value))
+        options.backgroundColour = ReadColour("--background", value);
+    return options;
+}
+
+std::vector<TGraphEntry> ReadDocument(const std::string& path) {
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read document '" + path + "': " + file.errorString().toStdString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw std::runtime_error("cannot read document '" + path + "': " + file.errorString().toStdString());
+    DecodedDocument document =
+        DecodeDocument(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (document.droppedRecords > 0)
+        std::fprintf(stderr, "warning: %zu graphs past the first %zu were not drawn\n",
+                     document.droppedRecords, kGraphCapacity);
+    return std::move(document.entries);
+}
+
+void WriteBitmap(const QImage& image, const std::string& path) {
+    QSaveFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::WriteOnly))
+        throw std::runtime_error("cannot create '" + path + "': " + file.errorString().toStdString());
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(image) || !file.commit())
+        throw std::runtime_error("cannot write '" + path + "': " + file.errorString().toStdString());
+}
+
+int RunRender(CommandArgs& args) {
+    TakeDecimalSeparator(args);
+    RenderOptions options = ReadOptions(args);
+    if (args.size() != 2)
+        throw UsageError("expected DOCUMENT OUT.bmp");
+    const std::vector<TGraphEntry> graphs = ReadDocument(args[0]);
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "orvex-cli";
+    static char* argv[] = {name, nullptr};
+    const QGuiApplication app(argc, argv); // text drawing needs one; the offscreen platform serves
+
+    QImage image(options.width, options.height, QImage::Format_RGB32);
+    if (image.isNull())
+        throw std::runtime_error("cannot make a picture of " + std::to_string(options.width) + "x" +
+                                 std::to_string(options.height) + " pixels");
+    if (!RenderPicture(image, options.view, options.gridColour, options.backgroundColour, graphs))
+        throw std::runtime_error("the limits do not fit in the double range");
+    WriteBitmap(image, args[1]);
+    return 0;
+}
+
+const CommandRegistrar registrar({"render",
+                                  "render [--size WxH] [--limits XMIN XMAX YMIN YMAX] [--grid NV NH]"
+                                  " [--grid-colour RRGGBB] [--background RRGGBB] [--decimal-separator C]"
+                                  " DOCUMENT OUT.bmp",
+                                  &RunRender});
+
+} // namespace
+
+} // namespace orvex::cli
