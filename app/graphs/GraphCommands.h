@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -12,7 +13,9 @@ namespace orvex {
 
 class GraphDocument;
 class SettingsFile;
+class TDiffExpress;
 class TForm4;
+struct TGraphEntry;
 
 // What the graph and document commands need from the main window.
 struct GraphCommandsContext {
@@ -28,7 +31,7 @@ struct GraphCommandsContext {
 // handle itself propagate to the caller, which reports them.
 class GraphCommands : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit GraphCommands(const GraphCommandsContext& context, QObject* parent = nullptr);
     ~GraphCommands() override;
 
@@ -46,10 +49,21 @@ public:
     bool loadDocument(const QString& path);
     bool saveDocument(const QString& path);
 
-private:
+    // The text of the last derivative the add-derivative command computed.
+    [[nodiscard]] const QString& derivText() const noexcept { return derivText_; }
+
+  private:
+    [[nodiscard]] bool refuseWhenFull();
+    void enableBlockedWindows();
+    void storeGraph(const TGraphEntry& entry, const QString& typedText);
+    void redraw();
+    [[nodiscard]] QString askFileName(bool save);
+
     GraphCommandsContext ctx_;
-    TForm4* editor_ = nullptr;
-    bool newGraphMode_ = true;
+    TForm4* editor_ = nullptr; // a window of its own, so not a child of anything: deleted here
+    bool newGraphMode_ = true; // NewGraphMode: append (true) or replace the selected graph (false)
+    std::unique_ptr<TDiffExpress> DiffExpress1;
+    QString derivText_; // DerivText
 };
 
 } // namespace orvex

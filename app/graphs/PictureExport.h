@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRectF>
 #include <QString>
 
 class QPrinter;
@@ -12,20 +13,23 @@ namespace orvex {
 // Failures throw std::runtime_error with the user-facing message ("Cannot create file "%s". %s",
 // "Cannot open clipboard"), which the main window's error report shows.
 class PictureExport {
-public:
+  public:
     explicit PictureExport(QWidget* dialogParent);
 
-    void savePicture(const QImage& shown);   // "Сохранить как рисунок": file dialog, then saveBitmap
+    void savePicture(const QImage& shown); // "Сохранить как рисунок": file dialog, then saveBitmap
     void copyToClipboard(const QImage& shown);
-    void print(const QImage& plotBitmap);    // "Печать": print dialog, then printTo
+    void print(const QImage& plotBitmap); // "Печать": print dialog, then printTo
 
     // Writes `image` as a BMP file under `path` (".bmp" appended unless it already ends with it,
     // case-insensitively). Returns the name written.
     static QString saveBitmap(const QImage& image, const QString& path);
     // Prints the picture at screen size at the top-left of one page.
     static void printTo(QPrinter& printer, const QImage& plotBitmap);
+    // Where printTo puts the picture: at the origin, scaled by printer DPI / screen DPI on each axis.
+    [[nodiscard]] static QRectF printedRect(const QSize& picture, const QSizeF& printerDpi,
+                                            const QSizeF& screenDpi);
 
-private:
+  private:
     QWidget* dialogParent_;
 };
 

@@ -1,0 +1,215 @@
+#include "GraphCommands.h"
+
+#include "Cp1251.h"
+#include "DiffExpress.h"
+#include "DocumentFile.h"
+#include "GraphDocument.h"
+#include "MessageHook.h"
+#include "SettingsFile.h"
+#include "TForm4.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <stdexcept>
+
+namespace orvex {
+
+namespace {
+
+const char* const kAddCaption = "Добавить график";
+const char* const kDerivativeCaption = "Добавить график производной";
+const char* const kEditCaption = "Изменить график";
+const char* const kFormulaLabel = "f(x)=";
+const char* const kDerivativeLabel = "f`(x)=";
+const char* const kDocumentFilter = "Графики Orvex (*.orx)";
+const char* const kTableFull = "Список графиков заполнен: можно построить не более 101 графика.";
+
+constexpr int kDefaultQuality = 100;
+constexpr int kDerivativeQuality = 200;
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QString fromRecord(const std::string& cp1251) {
+    return QString::fromStdString(Cp1251ToUtf8(cp1251));
+}
+
+} // namespace
+
+GraphCommands::GraphCommands(const GraphCommandsContext& context, QObject* parent)
+    : QObject(parent), ctx_(context), editor_(new TForm4), DiffExpress1(std::make_unique<TDiffExpress>()) {
+    editor_->setBlockedWindows({ctx_.mainWindow, ctx_.toolWindow});
+    connect(editor_, &TForm4::graphConfirmed, this, &GraphCommands::storeGraph);
+    connect(editor_, &TForm4::redrawRequested, this, &GraphCommands::redraw);
+}
+
+GraphCommands::~GraphCommands() {
+    delete editor_;
+}
+
+void GraphCommands::redraw() {
+    if (ctx_.redraw)
+        ctx_.redraw();
+}
+
+void GraphCommands::enableBlockedWindows() {
+    if (ctx_.mainWindow)
+        ctx_.mainWindow->setEnabled(true);
+    if (ctx_.toolWindow)
+        ctx_.toolWindow->setEnabled(true);
+}
+
+bool GraphCommands::refuseWhenFull() {
+    if (!ctx_.document->isFull())
+        return false;
+    ShowMessage(ctx_.mainWindow, text(kTableFull));
+    return true;
+}
+
+void GraphCommands::newDocument() {
+    ctx_.document->clear();
+    redraw();
+}
+
+void GraphCommands::addGraph() {
+    if (refuseWhenFull())
+        return;
+    newGraphMode_ = true;
+    GraphEditorFields fields;
+    fields.caption = text(kAddCaption);
+    fields.formulaLabel = text(kFormulaLabel);
+    fields.quality = ctx_.settings ? ctx_.settings->readInteger(settings::kQuality, "Graph", kDefaultQuality)
+                                   : kDefaultQuality;
+    editor_->fill(fields);
+    editor_->openOver();
+}
+
+void GraphCommands::addDerivative() {
+    const int selected = ctx_.document->selectedIndex();
+    if (selected < 0)
+        return;
+    if (refuseWhenFull())
+        return;
+    editor_->disableBlockedWindows();
+    newGraphMode_ = true;
+    try {
+        DiffExpress1->SetFormula(Utf8ToCp1251(ctx_.document->itemText(selected).toStdString()));
+        std::string result;
+        DiffExpress1->Differentiate("x", result);
+        derivText_ = fromRecord(result);
+    } catch (const std::exception& e) {
+        // Enabled before the message box, which would otherwise open over a disabled window.
+        enableBlockedWindows();
+        ShowMessage(ctx_.mainWindow, QString::fromUtf8(e.what()));
+        return;
+    }
+    GraphEditorFields fields;
+    fields.caption = text(kDerivativeCaption);
+    fields.formulaLabel = text(kDerivativeLabel);
+    fields.formula = derivText_;
+    fields.quality = kDerivativeQuality;
+    editor_->fill(fields);
+    editor_->openOver();
+}
+
+void GraphCommands::editSelected() {
+    newGraphMode_ = false;
+    const int selected = ctx_.document->selectedIndex();
+    if (selected < 0)
+        return;
+    const TGraphEntry& record = ctx_.document->record(selected);
+    GraphEditorFields fields;
+    fields.caption = text(kEditCaption);
+    fields.formulaLabel = text(kFormulaLabel);
+    fields.formula = fromRecord(record.Formula);
+    fields.color = record.Color;
+    fields.quality = record.Quality;
+    fields.drawLines = record.DrawLines;
+    fields.lineWidth = record.LineWidth;
+    editor_->fill(fields);
+    editor_->show();
+    editor_->disableBlockedWindows();
+    editor_->raise();
+    editor_->activateWindow();
+    editor_->formulaEdit()->setFocus();
+}
+
+void GraphCommands::removeSelected() {
+    const int selected = ctx_.document->selectedIndex();
+    if (selected < 0)
+        return;
+    ctx_.document->remove(selected);
+    redraw();
+}
+
+void GraphCommands::storeGraph(const TGraphEntry& entry, const QString& typedText) {
+    if (newGraphMode_) {
+        // The commands that open the editor refuse a full table, so this is a last guard.
+        if (!ctx_.document->append(entry, typedText))
+            ShowMessage(editor_, text(kTableFull));
+        return;
+    }
+    const int selected = ctx_.document->selectedIndex();
+    if (selected >= 0)
+        ctx_.document->replace(selected, entry);
+}
+
+QString GraphCommands::askFileName(bool save) {
+    QFileDialog dialog(ctx_.mainWindow, save ? text("Сохранить") : text("Открыть"), QString(),
+                       text(kDocumentFilter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save)
+        dialog.setDefaultSuffix(QStringLiteral("orx"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void GraphCommands::openDocument() {
+    const QString path = askFileName(false);
+    if (!path.isEmpty())
+        loadDocument(path);
+}
+
+void GraphCommands::saveDocument() {
+    const QString path = askFileName(true);
+    if (!path.isEmpty())
+        saveDocument(path);
+}
+
+bool GraphCommands::loadDocument(const QString& path) {
+    DecodedDocument loaded;
+    try {
+        loaded = ReadDocumentFile(path);
+    } catch (const std::runtime_error& e) {
+        ShowMessage(ctx_.mainWindow, QString::fromUtf8(e.what()));
+        return false; // the list stays as it was
+    }
+    ctx_.document->clear();
+    for (const TGraphEntry& entry : loaded.entries)
+        ctx_.document->append(entry, fromRecord(entry.Formula));
+    redraw();
+    if (loaded.droppedRecords > 0)
+        ShowMessage(ctx_.mainWindow,
+                    text("Файл содержит больше 101 графика: загружены первые 101, не загружено записей: %1.")
+                        .arg(loaded.droppedRecords));
+    return true;
+}
+
+bool GraphCommands::saveDocument(const QString& path) {
+    const QString name = WithExtension(path, QStringLiteral(".orx"));
+    try {
+        WriteDocumentFile(name, ctx_.document->allGraphs());
+    } catch (const std::runtime_error& e) {
+        ShowMessage(ctx_.mainWindow, QString::fromUtf8(e.what()));
+        return false;
+    }
+    redraw();
+    return true;
+}
+
+} // namespace orvex
