@@ -1,0 +1,373 @@
+#include "TForm1.h"
+
+#include "ActionTable.h"
+#include "BuildParamsWindow.h"
+#include "ColorBox.h"
+#include "ErrorReport.h"
+#include "GraphCommands.h"
+#include "GraphDocument.h"
+#include "HomePage.h"
+#include "MainBars.h"
+#include "Navigation.h"
+#include "PlotArea.h"
+#include "StatusPanels.h"
+#include "ThemeManager.h"
+#include "Themes.h"
+#include "ViewController.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDockWidget>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QToolTip>
+#include <QWindow>
+
+#include <cstdlib>
+
+// Resources of a static library are registered by hand.
+static void InitOrvexResources() {
+    Q_INIT_RESOURCE(orvex_icons);
+}
+
+namespace orvex {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Orvex 1.0 RC2");
+const QString kPlotAreaHelp =
+    QStringLiteral("Масштабируйте график с помощью кнопок мыши, передвигайте область "
+                   "построения с помощью колеса мыши (Ctrl, Shift - по осям).");
+const QString kGraphListHelp = QStringLiteral(
+    "Изменяйте видимость графиков с помощью флажков, дважды щелкните на графике, чтобы изменить его.");
+constexpr QPoint kToolWindowPosition{11, 370};
+constexpr int kWheelStep = 120;
+
+struct NamedViewCommand {
+    std::string_view action;
+    ViewCommand command;
+};
+constexpr NamedViewCommand kViewCommands[] = {
+    {"MoveLeft", ViewCommand::MoveLeft}, {"MoveRight", ViewCommand::MoveRight},
+    {"MoveUp", ViewCommand::MoveUp},     {"MoveDown", ViewCommand::MoveDown},
+    {"HorMin", ViewCommand::HorMin},     {"HorMax", ViewCommand::HorMax},
+    {"VertMin", ViewCommand::VertMin},   {"VertMax", ViewCommand::VertMax},
+    {"AllMax", ViewCommand::AllMax},     {"AllMin", ViewCommand::AllMin},
+};
+
+QString FromStd(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent), settings_(DefaultSettingsPath()), tbxtw_(std::make_unique<BuildParamsWindow>()),
+      export_(this) {
+    InitOrvexResources();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kCaption);
+    resize(812, 484);
+    themes_ = new ThemeManager(this);
+
+    createActions();
+    createPlotArea();
+    createDockWindows();
+    createBars();
+    createStatusBar();
+    createDocumentAndView();
+    connectCommands();
+    connectRedrawTriggers();
+    readSettings();
+}
+
+TForm1::~TForm1() {
+    // The controllers refer to the build-parameters window's fields: stop them first.
+    delete commands_;
+    commands_ = nullptr;
+    delete view_;
+    view_ = nullptr;
+}
+
+void TForm1::setDialogOpeners(DialogOpeners openers) {
+    openers_ = std::move(openers);
+}
+
+QComboBox* TForm1::themeSelector() const {
+    return bars_->themeSelector();
+}
+
+void TForm1::createActions() {
+    actions_ = new ActionTable(this);
+}
+
+void TForm1::createPlotArea() {
+    image1_ = new PlotArea(this);
+    setCentralWidget(image1_);
+}
+
+void TForm1::createDockWindows() {
+    panel_ = new QDockWidget(QStringLiteral("Список графиков"), this);
+    panel_->setObjectName(QStringLiteral("TBXDockablePanel1"));
+    panel_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::TopDockWidgetArea);
+    clBox1_ = new QListWidget(panel_);
+    clBox1_->setObjectName(QStringLiteral("CLBox1"));
+    clBox1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    clBox1_->viewport()->setMouseTracking(true);
+    clBox1_->viewport()->installEventFilter(this);
+    panel_->setWidget(clBox1_);
+    addDockWidget(Qt::LeftDockWidgetArea, panel_);
+    resizeDocks({panel_}, {186}, Qt::Horizontal);
+
+    // The build-parameters window floats on its own; the keys of the commands work there as well.
+    actions_->addTo(tbxtw_.get());
+}
+
+void TForm1::createBars() {
+    bars_ = new MainBars(this, *actions_, panel_->toggleViewAction(), tbxtw_->toggleViewAction());
+}
+
+void TForm1::createStatusBar() {
+    status_ = new StatusPanels(this);
+    setStatusBar(status_);
+}
+
+void TForm1::createDocumentAndView() {
+    document_ = new GraphDocument(clBox1_, this);
+    ViewControls controls;
+    controls.exmin = tbxtw_->exmin();
+    controls.exmax = tbxtw_->exmax();
+    controls.eymin = tbxtw_->eymin();
+    controls.eymax = tbxtw_->eymax();
+    controls.edit1 = tbxtw_->edit1();
+    controls.edit2 = tbxtw_->edit2();
+    controls.gridColour = tbxtw_->colB1();
+    controls.background = tbxtw_->colB2();
+    controls.image = image1_;
+    controls.document = document_;
+    view_ = new ViewController(controls, this);
+
+    GraphCommandsContext context;
+    context.mainWindow = this;
+    context.toolWindow = tbxtw_.get();
+    context.document = document_;
+    context.settings = &settings_;
+    context.redraw = [this] { runChange(); };
+    commands_ = new GraphCommands(context, this);
+}
+
+void TForm1::onAction(std::string_view name, std::function<void()> handler) {
+    connect((*actions_)[name], &QAction::triggered, this,
+            [handler = std::move(handler)] { ErrorReport::Run(handler); });
+}
+
+void TForm1::connectCommands() {
+    onAction("Change", [this] { view_->redraw(); });
+    for (const auto& [name, command] : kViewCommands)
+        onAction(name, [this, command = command] { view_->apply(command); });
+
+    onAction("New", [this] { commands_->newDocument(); });
+    onAction("NewGr", [this] { commands_->addGraph(); });
+    onAction("NewDif", [this] { commands_->addDerivative(); });
+    onAction("RemoveGr", [this] { commands_->removeSelected(); });
+    onAction("FileOpen1", [this] { commands_->openDocument(); });
+    onAction("FileSaveAs1", [this] { commands_->saveDocument(); });
+
+    onAction("SavePicture1", [this] { export_.savePicture(view_->shownPicture()); });
+    onAction("CopyToClipboard", [this] { export_.copyToClipboard(view_->shownPicture()); });
+    onAction("PrintDlg1", [this] { export_.print(view_->plotBitmap()); });
+
+    onAction("Eval", [this] {
+        if (!openers_.eval)
+            return;
+        QStringList formulas;
+        for (int i = 0; i < document_->count(); ++i)
+            formulas.append(document_->itemText(i));
+        openers_.eval(formulas);
+    });
+    onAction("Parametres", [this] {
+        if (openers_.parameters)
+            openers_.parameters(&settings_);
+    });
+    onAction("About", [this] {
+        if (openers_.about)
+            openers_.about();
+    });
+    onAction("BrowseURL1", [this] { openHomePage(); });
+    onAction("FileExit1", [this] { close(); });
+
+    connect(image1_, &PlotArea::pressed, this, &TForm1::clickPlotArea);
+    connect(image1_, &PlotArea::moved, this, &TForm1::showReadout);
+    connect(image1_, &PlotArea::wheelTurned, this, &TForm1::turnWheel);
+    connect(themeSelector(), &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        if (MatchThemeName(text) != themes_->current())
+            themes_->apply(text);
+    });
+}
+
+void TForm1::connectRedrawTriggers() {
+    connect(image1_, &PlotArea::resized, this, &TForm1::runChange);
+    connect(document_, &GraphDocument::checkToggled, this, &TForm1::runChange);
+    connect(tbxtw_->colB1(), &ColorBox::colourChanged, this, &TForm1::runChange);
+    connect(tbxtw_->colB2(), &ColorBox::colourChanged, this, &TForm1::runChange);
+    connect(tbxtw_->bApply(), &QPushButton::clicked, this, &TForm1::runChange);
+    // Docking changes and shown or hidden bars. Qt lays the window out again after the event that
+    // changed it, so the redraw waits for that; a resize of the plot area on the way redraws at once.
+    connect(panel_, &QDockWidget::dockLocationChanged, this, &TForm1::scheduleChange);
+    connect(panel_, &QDockWidget::topLevelChanged, this, &TForm1::scheduleChange);
+    for (QToolBar* bar : bars_->bars()) {
+        connect(bar, &QToolBar::topLevelChanged, this, &TForm1::scheduleChange);
+        connect(bar, &QToolBar::orientationChanged, this, &TForm1::scheduleChange);
+    }
+    for (QAction* toggle : bars_->viewToggles())
+        if (toggle)
+            connect(toggle, &QAction::toggled, this, &TForm1::scheduleChange);
+}
+
+void TForm1::readSettings() {
+    // FormCreate: the view fields and the theme from the settings file, the first picture, the hint
+    // delay, the floating build-parameters window. A first picture that fails (a limit that is not a
+    // number) is reported once and skips the steps after it.
+    const bool pictureDrawn = ErrorReport::Run([this] {
+        using namespace settings;
+        ViewTexts texts;
+        texts.xmin = settings_.readString(kLimits, "XMin", "-5");
+        texts.xmax = settings_.readString(kLimits, "XMax", "5");
+        texts.ymin = settings_.readString(kLimits, "YMin", "-5");
+        texts.ymax = settings_.readString(kLimits, "YMax", "5");
+        texts.vert = settings_.readString(kLimits, "Vert", "10");
+        texts.hor = settings_.readString(kLimits, "Hor", "10");
+        view_->setTexts(texts);
+
+        const QString theme = themes_->apply(FromStd(settings_.readString(kTheme, "Name", "Default")));
+        const QSignalBlocker block(themeSelector());
+        themeSelector()->setCurrentText(theme);
+
+        view_->drawInitialPicture();
+    });
+    if (!pictureDrawn)
+        return;
+    ErrorReport::Run([this] {
+        themes_->setHintDelay(settings_.readInteger(settings::kHintPause, "Pause", 0));
+        placeToolWindow_ = true;
+    });
+}
+
+void TForm1::runChange() {
+    changePending_ = false;
+    (*actions_)["Change"]->trigger();
+}
+
+void TForm1::scheduleChange() {
+    if (changePending_)
+        return;
+    changePending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (changePending_)
+                runChange();
+        },
+        Qt::QueuedConnection);
+}
+
+void TForm1::showReadout(QPoint position) {
+    ErrorReport::Run([&] {
+        status_->setPanelText(0, kPlotAreaHelp);
+        const QString text = view_->readout(position);
+        image1_->setToolTip(text);
+        QToolTip::showText(image1_->mapToGlobal(position + QPoint(10, 20)), text, image1_);
+        status_->setPanelText(1, text);
+    });
+}
+
+void TForm1::clickPlotArea(Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    MouseButton which = MouseButton::Middle;
+    if (button == Qt::LeftButton)
+        which = MouseButton::Left;
+    else if (button == Qt::RightButton)
+        which = MouseButton::Right;
+    else
+        return;
+    const auto commands = CommandsForClick(which, modifiers.testFlag(Qt::ShiftModifier),
+                                           modifiers.testFlag(Qt::ControlModifier));
+    ErrorReport::Run([&] {
+        for (ViewCommand command : commands)
+            view_->apply(command);
+    });
+}
+
+void TForm1::turnWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers) {
+    // Some platforms turn a Shift+wheel step into a horizontal one.
+    wheelRemainder_ += angleDelta.y() != 0 ? angleDelta.y() : angleDelta.x();
+    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
+    while (std::abs(wheelRemainder_) >= kWheelStep) {
+        const bool towardsUser = wheelRemainder_ < 0;
+        wheelRemainder_ += towardsUser ? kWheelStep : -kWheelStep;
+        ErrorReport::Run([&] { view_->apply(CommandForWheel(towardsUser, shift)); });
+    }
+}
+
+void TForm1::wheelEvent(QWheelEvent* event) {
+    turnWheel(event->angleDelta(), event->modifiers());
+    event->accept();
+}
+
+void TForm1::openHomePage() {
+    QDesktopServices::openUrl(HomePageUrl());
+}
+
+QMenu* TForm1::createPopupMenu() {
+    auto* menu = new QMenu(this);
+    bars_->addViewToggles(menu);
+    return menu;
+}
+
+bool TForm1::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        // Long hints go to panel 0 of the status bar.
+        status_->setPanelText(0, static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == clBox1_->viewport()) {
+        if (event->type() == QEvent::MouseMove) {
+            status_->setPanelText(0, kGraphListHelp);
+            status_->setPanelText(1, QString());
+        } else if (event->type() == QEvent::MouseButtonDblClick) {
+            ErrorReport::Run([this] { commands_->editSelected(); });
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    // The build-parameters window stays above the main window without being its child widget.
+    tbxtw_->winId();
+    if (QWindow* handle = tbxtw_->windowHandle())
+        handle->setTransientParent(windowHandle());
+    if (placeToolWindow_)
+        tbxtw_->move(kToolWindowPosition);
+    tbxtw_->show();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        tbxtw_->hide();
+}
+
+} // namespace orvex
