@@ -8,7 +8,7 @@ namespace orvex::cli {
 
 // Bad arguments: main prints the message and the command's usage and exits 2.
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -22,7 +22,7 @@ struct CliCommand {
 
 // Each command file registers itself with a static CommandRegistrar.
 class CommandRegistrar {
-public:
+  public:
     explicit CommandRegistrar(const CliCommand& command);
 };
 

@@ -23,7 +23,9 @@ void printUsage(std::FILE* out) {
 }
 } // namespace
 
-CommandRegistrar::CommandRegistrar(const CliCommand& command) { registry().push_back(command); }
+CommandRegistrar::CommandRegistrar(const CliCommand& command) {
+    registry().push_back(command);
+}
 
 const std::vector<CliCommand>& RegisteredCommands() {
     auto& commands = registry();
@@ -39,7 +41,8 @@ bool TakeOption(CommandArgs& args, const std::string& name, std::string& value) 
         if (i + 1 >= args.size())
             throw UsageError(name + " needs a value");
         value = args[i + 1];
-        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                   args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
         return true;
     }
     return false;
@@ -71,7 +74,8 @@ int main(int argc, char** argv) {
         try {
             return command.run(args);
         } catch (const UsageError& e) {
-            std::fprintf(stderr, "orvex-cli %s: %s\nusage: orvex-cli %s\n", command.name, e.what(), command.usage);
+            std::fprintf(stderr, "orvex-cli %s: %s\nusage: orvex-cli %s\n", command.name, e.what(),
+                         command.usage);
             return 2;
         } catch (const std::exception& e) {
             std::printf("error: %s\n", e.what());

@@ -15,10 +15,12 @@ struct NamedColour {
 
 // Values are 0x00BBGGRR.
 constexpr NamedColour kStandard[] = {
-    {"Чёрный", 0x000000},     {"Тёмно-красный", 0x000080}, {"Зелёный", 0x008000},   {"Оливковый", 0x008080},
-    {"Тёмно-синий", 0x800000}, {"Пурпурный", 0x800080},     {"Сине-зелёный", 0x808000}, {"Серый", 0x808080},
-    {"Серебристый", 0xC0C0C0}, {"Красный", 0x0000FF},       {"Лайм", 0x00FF00},      {"Жёлтый", 0x00FFFF},
-    {"Синий", 0xFF0000},       {"Фуксия", 0xFF00FF},        {"Голубой", 0xFFFF00},   {"Белый", 0xFFFFFF},
+    {"Чёрный", 0x000000},       {"Тёмно-красный", 0x000080}, {"Зелёный", 0x008000},
+    {"Оливковый", 0x008080},    {"Тёмно-синий", 0x800000},   {"Пурпурный", 0x800080},
+    {"Сине-зелёный", 0x808000}, {"Серый", 0x808080},         {"Серебристый", 0xC0C0C0},
+    {"Красный", 0x0000FF},      {"Лайм", 0x00FF00},          {"Жёлтый", 0x00FFFF},
+    {"Синий", 0xFF0000},        {"Фуксия", 0xFF00FF},        {"Голубой", 0xFFFF00},
+    {"Белый", 0xFFFFFF},
 };
 
 constexpr NamedColour kExtended[] = {
@@ -30,13 +32,20 @@ constexpr NamedColour kExtended[] = {
 
 constexpr std::uint32_t kSystem = 0x80000000u;
 constexpr NamedColour kSystemColours[] = {
-    {"Фон рабочего стола", kSystem | 1},  {"Заголовок окна", kSystem | 2},
-    {"Меню", kSystem | 4},                {"Окно", kSystem | 5},
-    {"Текст меню", kSystem | 7},          {"Текст окна", kSystem | 8},
-    {"Выделение", kSystem | 13},          {"Текст выделения", kSystem | 14},
-    {"Поверхность кнопки", kSystem | 15}, {"Тень кнопки", kSystem | 16},
-    {"Недоступный текст", kSystem | 17},  {"Текст кнопки", kSystem | 18},
-    {"Подсказка", kSystem | 24},          {"Текст подсказки", kSystem | 23},
+    {"Фон рабочего стола", kSystem | 1},
+    {"Заголовок окна", kSystem | 2},
+    {"Меню", kSystem | 4},
+    {"Окно", kSystem | 5},
+    {"Текст меню", kSystem | 7},
+    {"Текст окна", kSystem | 8},
+    {"Выделение", kSystem | 13},
+    {"Текст выделения", kSystem | 14},
+    {"Поверхность кнопки", kSystem | 15},
+    {"Тень кнопки", kSystem | 16},
+    {"Недоступный текст", kSystem | 17},
+    {"Текст кнопки", kSystem | 18},
+    {"Подсказка", kSystem | 24},
+    {"Текст подсказки", kSystem | 23},
 };
 
 } // namespace
@@ -49,7 +58,8 @@ ColorBox::ColorBox(bool withSystemColours, QWidget* parent) : QComboBox(parent) 
     if (withSystemColours)
         for (const auto& c : kSystemColours)
             addColour(QString::fromUtf8(c.name), c.value);
-    connect(this, &QComboBox::currentIndexChanged, this, [this](int) { emit colourChanged(selectedValue()); });
+    connect(this, &QComboBox::currentIndexChanged, this,
+            [this](int) { emit colourChanged(selectedValue()); });
 }
 
 void ColorBox::addColour(const QString& name, std::uint32_t value) {

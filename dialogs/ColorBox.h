@@ -11,17 +11,17 @@ namespace orvex {
 // colours when asked to. A value that is not in the list is added as a custom entry when selected.
 class ColorBox : public QComboBox {
     Q_OBJECT
-public:
+  public:
     explicit ColorBox(bool withSystemColours, QWidget* parent = nullptr);
 
     [[nodiscard]] std::uint32_t selectedValue() const;
     void setSelectedValue(std::uint32_t value);
 
-signals:
+  signals:
     // The user or code changed the selection.
     void colourChanged(std::uint32_t value);
 
-private:
+  private:
     void addColour(const QString& name, std::uint32_t value);
 };
 

@@ -4,7 +4,9 @@
 
 namespace orvex {
 
-NonModalDialog::NonModalDialog(QWidget* parent) : QDialog(parent) { setModal(false); }
+NonModalDialog::NonModalDialog(QWidget* parent) : QDialog(parent) {
+    setModal(false);
+}
 
 void NonModalDialog::setBlockedWindows(const QList<QWidget*>& windows) {
     blocked_.clear();
@@ -32,6 +34,9 @@ void NonModalDialog::hideEvent(QHideEvent* event) {
     for (const auto& w : blocked_)
         if (w)
             w->setEnabled(true);
+    // Hand the keyboard back to the window the dialog was opened over, so its shortcuts work at once.
+    if (!blocked_.isEmpty() && blocked_.first() && blocked_.first()->isVisible())
+        blocked_.first()->activateWindow();
     emit closed();
 }
 

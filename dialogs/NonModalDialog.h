@@ -11,7 +11,7 @@ namespace orvex {
 // parent window, since disabling a window disables its child windows too.
 class NonModalDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit NonModalDialog(QWidget* parent = nullptr);
 
     // The windows that are disabled while the dialog is open, in the order they are disabled.
@@ -20,13 +20,13 @@ public:
     // Disables the blocked windows, then shows the dialog (non-modal) and raises it.
     void openOver();
 
-signals:
+  signals:
     void closed();
 
-protected:
+  protected:
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     QList<QPointer<QWidget>> blocked_;
 };
 

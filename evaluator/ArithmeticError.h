@@ -8,7 +8,7 @@ namespace orvex {
 // An arithmetic fault that a computation did not foresee. The three kinds carry the exact messages
 // the user sees in the error box.
 class ArithmeticError : public std::runtime_error {
-public:
+  public:
     enum class Kind { InvalidOperation, DivisionByZero, Overflow };
 
     explicit ArithmeticError(Kind kind) : std::runtime_error(messageFor(kind)), kind_(kind) {}
@@ -27,13 +27,13 @@ public:
         return "Invalid floating point operation";
     }
 
-private:
+  private:
     Kind kind_;
 };
 
 // A text that was expected to hold a number or an integer and does not.
 class ConversionError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

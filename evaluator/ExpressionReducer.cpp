@@ -32,7 +32,7 @@ std::string& workingText(std::size_t depth) {
 
 // Gives back the memory of exceptionally long working texts when the outermost call ends.
 class WorkingTextTrim {
-public:
+  public:
     WorkingTextTrim() = default;
     WorkingTextTrim(const WorkingTextTrim&) = delete;
     WorkingTextTrim& operator=(const WorkingTextTrim&) = delete;

@@ -9,7 +9,18 @@
 namespace orvex {
 
 // The ten view commands: each adds or subtracts exactly 1 to some limits.
-enum class ViewCommand { MoveLeft, MoveRight, MoveUp, MoveDown, HorMin, HorMax, VertMin, VertMax, AllMax, AllMin };
+enum class ViewCommand {
+    MoveLeft,
+    MoveRight,
+    MoveUp,
+    MoveDown,
+    HorMin,
+    HorMax,
+    VertMin,
+    VertMax,
+    AllMax,
+    AllMin
+};
 
 // Parses the named fields, shifts them, writes each back with NumberText(v, 15) field by field (xmin,
 // xmax, ymin, ymax). Throws ConversionError at the first field that is not a number; fields already

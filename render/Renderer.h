@@ -45,7 +45,8 @@ struct ViewLimits {
 
 // Frame, grid lines and labels on a bitmap already filled with the background colour.
 // Throws ConversionError for a limit or count text that is not a number.
-void DrawGrid(QImage& bitmap, const ViewTexts& view, std::uint32_t gridColour, std::uint32_t backgroundColour);
+void DrawGrid(QImage& bitmap, const ViewTexts& view, std::uint32_t gridColour,
+              std::uint32_t backgroundColour);
 
 // Samples one graph and draws it. A graph whose Quality is below 1 is not drawn.
 // ArithmeticError from the evaluator ends the pass and propagates; what was drawn stays.
@@ -54,6 +55,7 @@ void PlotGraph(QImage& bitmap, const ViewTexts& view, TGraphEntry entry);
 // The whole picture as the redraw makes it: limit repair (returns false, bitmap untouched, when a limit
 // is not a number), background fill, grid, then every given graph in order. Errors propagate.
 [[nodiscard]] bool RenderPicture(QImage& bitmap, ViewTexts& view, std::uint32_t gridColour,
-                                 std::uint32_t backgroundColour, const std::vector<TGraphEntry>& visibleGraphs);
+                                 std::uint32_t backgroundColour,
+                                 const std::vector<TGraphEntry>& visibleGraphs);
 
 } // namespace orvex

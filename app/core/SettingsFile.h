@@ -11,7 +11,7 @@ namespace orvex {
 // lines. A missing file, section or key gives the caller's default. A refused write throws
 // std::runtime_error("Unable to write to <path>").
 class SettingsFile {
-public:
+  public:
     explicit SettingsFile(std::filesystem::path path);
 
     [[nodiscard]] const std::filesystem::path& path() const noexcept { return path_; }
@@ -25,7 +25,7 @@ public:
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, int value);
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -4,7 +4,7 @@
 #include "DiffExpress.h"
 #include "DocumentFile.h"
 #include "GraphDocument.h"
-#include "MessageHook.h"
+#include "MessageReport.h"
 #include "SettingsFile.h"
 #include "TForm4.h"
 
@@ -85,6 +85,7 @@ void GraphCommands::addGraph() {
                                    : kDefaultQuality;
     editor_->fill(fields);
     editor_->openOver();
+    editor_->formulaEdit()->setFocus();
 }
 
 void GraphCommands::addDerivative() {
@@ -113,6 +114,7 @@ void GraphCommands::addDerivative() {
     fields.quality = kDerivativeQuality;
     editor_->fill(fields);
     editor_->openOver();
+    editor_->formulaEdit()->setFocus();
 }
 
 void GraphCommands::editSelected() {

@@ -7,7 +7,9 @@
 namespace orvex {
 
 namespace {
-QString formulaText(const TGraphEntry& entry) { return QString::fromStdString(Cp1251ToUtf8(entry.Formula)); }
+QString formulaText(const TGraphEntry& entry) {
+    return QString::fromStdString(Cp1251ToUtf8(entry.Formula));
+}
 } // namespace
 
 GraphDocument::GraphDocument(QListWidget* list, QObject* parent) : QObject(parent), list_(list) {
@@ -19,18 +21,26 @@ GraphDocument::GraphDocument(QListWidget* list, QObject* parent) : QObject(paren
     });
 }
 
-int GraphDocument::count() const { return list_->count(); }
+int GraphDocument::count() const {
+    return list_->count();
+}
 
 int GraphDocument::selectedIndex() const {
     const int row = list_->currentRow();
     return row >= 0 && row < count() ? row : -1;
 }
 
-const TGraphEntry& GraphDocument::record(int index) const { return graphs_.at(static_cast<size_t>(index)); }
+const TGraphEntry& GraphDocument::record(int index) const {
+    return graphs_.at(static_cast<size_t>(index));
+}
 
-QString GraphDocument::itemText(int index) const { return list_->item(index)->text(); }
+QString GraphDocument::itemText(int index) const {
+    return list_->item(index)->text();
+}
 
-bool GraphDocument::isChecked(int index) const { return list_->item(index)->checkState() == Qt::Checked; }
+bool GraphDocument::isChecked(int index) const {
+    return list_->item(index)->checkState() == Qt::Checked;
+}
 
 bool GraphDocument::append(const TGraphEntry& entry, const QString& itemText) {
     if (isFull())

@@ -17,7 +17,7 @@ namespace orvex {
 // Item texts are Unicode; records hold Windows-1251 bytes.
 class GraphDocument : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit GraphDocument(QListWidget* list, QObject* parent = nullptr);
 
     [[nodiscard]] QListWidget* list() const noexcept { return list_; }
@@ -43,11 +43,11 @@ public:
     // Every graph in list order.
     [[nodiscard]] std::vector<TGraphEntry> allGraphs() const;
 
-signals:
+  signals:
     // A check mark was toggled by the user or by code.
     void checkToggled(int index);
 
-private:
+  private:
     QListWidget* list_;
     std::array<TGraphEntry, kGraphCapacity> graphs_{};
 };

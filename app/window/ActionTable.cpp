@@ -21,37 +21,37 @@ QString Text(std::string_view s) {
 
 const char* const kCaptionProperty = "orvexCaption";
 
-QIcon IconFor(const CommandSpec& spec) {
-    const QIcon fallback(Text(spec.fallbackIcon));
-    return spec.themeIcon.empty() ? fallback : QIcon::fromTheme(Text(spec.themeIcon), fallback);
+QIcon IconFor(const CommandInfo& info) {
+    const QIcon fallback(Text(info.fallbackIcon));
+    return info.themeIcon.empty() ? fallback : QIcon::fromTheme(Text(info.themeIcon), fallback);
 }
 
 } // namespace
 
 ActionTable::ActionTable(QWidget* owner) : QObject(owner) {
     QSet<int> taken; // combined key codes already given to Qt
-    for (const CommandSpec& spec : CommandList()) {
+    for (const CommandInfo& info : CommandList()) {
         auto* action = new QAction(owner);
-        const QString caption = Text(spec.caption);
-        action->setObjectName(Text(spec.name));
+        const QString caption = Text(info.caption);
+        action->setObjectName(Text(info.name));
         action->setProperty(kCaptionProperty, caption);
         action->setText(caption);
         action->setIconText(caption);
-        action->setIcon(IconFor(spec));
+        action->setIcon(IconFor(info));
 
-        const QString hint = Text(spec.hint);
+        const QString hint = Text(info.hint);
         const qsizetype bar = hint.indexOf(QLatin1Char('|'));
         action->setToolTip(bar < 0 ? hint : hint.left(bar));
         action->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
 
-        if (spec.key.key() != Qt::Key_unknown) {
-            if (!taken.contains(spec.key.toCombined())) {
-                taken.insert(spec.key.toCombined());
-                action->setShortcut(QKeySequence(spec.key));
+        if (info.key.key() != Qt::Key_unknown) {
+            if (!taken.contains(info.key.toCombined())) {
+                taken.insert(info.key.toCombined());
+                action->setShortcut(QKeySequence(info.key));
             } else {
                 // An earlier command owns the key; the menu entry still shows it.
                 action->setText(caption + QLatin1Char('\t') +
-                                QKeySequence(spec.key).toString(QKeySequence::NativeText));
+                                QKeySequence(info.key).toString(QKeySequence::NativeText));
             }
         }
         owner->addAction(action);

@@ -8,7 +8,7 @@
 namespace orvex {
 
 // One command of the main window: an action bound to menu entries, toolbar buttons and a key.
-struct CommandSpec {
+struct CommandInfo {
     std::string_view name;     // the action's objectName
     std::string_view category; // the menu it belongs to; empty for none
     std::string_view caption;
@@ -20,6 +20,6 @@ struct CommandSpec {
 
 // The commands in the order of the command list. The order decides which command a key runs when two
 // list the same key: the first one wins.
-[[nodiscard]] std::span<const CommandSpec> CommandList();
+[[nodiscard]] std::span<const CommandInfo> CommandList();
 
 } // namespace orvex

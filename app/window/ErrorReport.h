@@ -3,7 +3,7 @@
 #include <QString>
 
 #include <exception>
-#include <functional>
+#include <utility>
 
 namespace orvex {
 
@@ -13,12 +13,8 @@ namespace orvex {
 // reached.
 class ErrorReport {
   public:
-    using Reporter = std::function<void(const QString& message)>;
-
-    // Shows `message` the way every unhandled error is shown.
+    // Shows `message` the way every unhandled error is shown (ShowError over the active window).
     static void Show(const QString& message);
-    // Replaces the message box (tests capture the messages); an empty reporter restores the box.
-    static void SetReporter(Reporter reporter);
 
     // Runs `command`, reporting any std::exception it lets through. Returns false when it failed.
     template <class Command> static bool Run(Command&& command) {

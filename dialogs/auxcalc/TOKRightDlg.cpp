@@ -2,6 +2,7 @@
 
 #include "Calculators.h"
 #include "Cp1251.h"
+#include "MessageReport.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -141,10 +142,7 @@ void TOKRightDlg::guarded(const std::function<void()>& calculation) {
     } catch (const std::exception& e) {
         message = QString::fromUtf8(e.what());
     }
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok,
-                    this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    ShowError(this, message);
 }
 
 } // namespace orvex

@@ -1,11 +1,10 @@
 #include "TParams.h"
 
+#include "MessageReport.h"
 #include "SettingsFile.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 
@@ -76,10 +75,7 @@ void TParams::applyClick() {
             writeTo(*settings_);
         } catch (const std::exception& e) {
             // The keys before the refused one are written; the dialog stays open.
-            QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(),
-                            QString::fromUtf8(e.what()), QMessageBox::Ok, this);
-            box.setTextFormat(Qt::PlainText);
-            box.exec();
+            ShowError(this, QString::fromUtf8(e.what()));
             return;
         }
     }

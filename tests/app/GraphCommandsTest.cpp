@@ -1,39 +1,42 @@
-// The graph commands on real windows: the editor opened by each command, what confirming stores, the
-// blocking of the main and build-parameters windows, removal, the derivative and the table's capacity.
+// The graph commands on the real editor: what each command offers and stores, the blocking of the main and
+// build-parameters windows, removal, the derivative and the table's capacity.
+#include "AppTestBench.h"
 #include "ColorBox.h"
-#include "GraphTestBench.h"
 #include "TForm4.h"
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTest>
 
-using orvex::TForm4;
-using orvex::testing::GraphTestBench;
+using orvex::TGraphEntry;
+using orvex::testing::GraphBench;
 using orvex::testing::Messages;
 
 namespace {
 
-void confirm(TForm4* editor) {
-    QTest::mouseClick(editor->confirmButton(), Qt::LeftButton);
+// Types `text` into the open editor (when given) and presses "Построить график".
+void Confirm(GraphBench& bench, const QString& text = {}) {
+    if (!text.isEmpty())
+        bench.commands.editor()->formulaEdit()->setText(text);
+    QTest::mouseClick(bench.commands.editor()->confirmButton(), Qt::LeftButton);
 }
 
-void typeFormula(TForm4* editor, const QString& text) {
-    editor->formulaEdit()->clear();
-    QTest::keyClicks(editor->formulaEdit(), text);
+// The editor: "caption | label | formula | colour | lines | width enabled | width | quality", or "closed".
+QString Editor(const GraphBench& bench) {
+    const orvex::TForm4* e = bench.commands.editor();
+    if (!e->isVisible())
+        return QStringLiteral("closed");
+    return QStringLiteral("%1 | %2 | %3 | %4 | %5 | %6 | %7 | %8")
+        .arg(e->windowTitle(), e->formulaLabel()->text(), e->formulaEdit()->text(),
+             QString::number(e->colorBox()->selectedValue(), 16))
+        .arg(int(e->linesBox()->isChecked()))
+        .arg(int(e->widthEdit()->isEnabled()))
+        .arg(e->widthEdit()->value())
+        .arg(e->qualityBar()->value());
 }
 
-void doubleClickItem(QListWidget* list, int row) {
-    const QRect rect = list->visualItemRect(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-}
-
-const QString kFull = QString::fromUtf8("Список графиков заполнен: можно построить не более 101 графика.");
+const QString kFull = QStringLiteral("Список графиков заполнен: можно построить не более 101 графика.");
 
 } // namespace
 
@@ -41,306 +44,115 @@ class GraphCommandsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void addGraph();
-    void addGraphOffersStoredQuality_data();
-    void addGraphOffersStoredQuality();
-    void editByDoubleClick();
-    void editTicksUncheckedGraph();
-    void removeSecondOfThree();
-    void removeWithoutSelection();
-    void newDocument();
-    void emptyFormulaLeavesEditorOpen();
-    void closeButtonWritesNothing();
-    void longFormula();
-    void addDerivative();
-    void derivativeWithoutSelection();
-    void derivativeFailure();
-    void fullTableRefusesNewGraphs();
+    void addGraph() {
+        GraphBench bench;
+        bench.settings.writeString("Quality", "Graph", "500"); // beyond the track bar's range
+        bench.commands.addGraph();
+        QCOMPARE(Editor(bench), QStringLiteral("Добавить график | f(x)= |  | 0 | 0 | 0 | 1 | 200"));
+        Confirm(bench); // an empty formula leaves the editor open and stores nothing
+        QVERIFY(bench.commands.editor()->isVisible());
+        QCOMPARE(bench.state(), QStringLiteral(" / 0 redraws / 0 windows enabled"));
+        bench.commands.editor()->linesBox()->setChecked(true);
+        bench.commands.editor()->widthEdit()->setValue(2);
+        Confirm(bench, QStringLiteral("sin(x)"));
+        QCOMPARE(Editor(bench), QStringLiteral("closed"));
+        QCOMPARE(bench.state(), QStringLiteral("sin(x) / 1 redraws / 2 windows enabled"));
+        QVERIFY((bench.document.record(0) == TGraphEntry{"sin(x)", 0, true, 200, 2}));
+        bench.settings.writeString("Quality", "Graph", "many"); // read again by every add-graph command
+        bench.commands.addGraph();
+        QCOMPARE(Editor(bench), QStringLiteral("Добавить график | f(x)= |  | 0 | 0 | 0 | 1 | 100"));
+    }
+
+    void editSelected() {
+        GraphBench bench;
+        bench.add("x^2", 0x00FF00, true, 70, 3);
+        bench.add("cos(x)");
+        bench.list->item(0)->setCheckState(Qt::Unchecked);
+        bench.list->setCurrentRow(0);
+        bench.commands.editSelected();
+        QCOMPARE(Editor(bench), QStringLiteral("Изменить график | f(x)= | x^2 | ff00 | 1 | 1 | 3 | 70"));
+        bench.commands.editor()->linesBox()->setChecked(false);
+        Confirm(bench, QStringLiteral("x^3"));
+        // Replaced in place and checked again; the width is kept while its field is disabled.
+        QCOMPARE(bench.state(), QStringLiteral("x^3, cos(x) / 1 redraws / 2 windows enabled"));
+        QVERIFY((bench.document.record(0) == TGraphEntry{"x^3", 0x00FF00, false, 70, 3}));
+        bench.commands.editSelected(); // closing the editor stores nothing
+        bench.commands.editor()->formulaEdit()->setText(QStringLiteral("b"));
+        bench.commands.editor()->close();
+        QCOMPARE(bench.state(), QStringLiteral("x^3, cos(x) / 1 redraws / 2 windows enabled"));
+    }
+
+    void removeSecondOfThreeThenNew() {
+        GraphBench bench;
+        bench.add("a");
+        bench.add("b");
+        bench.add("c", 3, false, 30, 5);
+        bench.list->item(2)->setCheckState(Qt::Unchecked);
+        bench.list->setCurrentRow(1);
+        bench.commands.removeSelected();
+        QCOMPARE(bench.state(), QStringLiteral("a, c- / 1 redraws / 2 windows enabled"));
+        QVERIFY((bench.document.record(1) == TGraphEntry{"c", 3, false, 30, 5}));
+        bench.list->setCurrentRow(-1); // without a selection remove and add-derivative do nothing
+        bench.commands.removeSelected();
+        bench.commands.addDerivative();
+        QCOMPARE(bench.state(), QStringLiteral("a, c- / 1 redraws / 2 windows enabled"));
+        QVERIFY(Messages().isEmpty());
+        bench.commands.newDocument(); // "Создать" empties the list
+        QCOMPARE(bench.state(), QStringLiteral(" / 2 redraws / 2 windows enabled"));
+    }
+
+    void longFormula() {
+        GraphBench bench;
+        const QString sixty = QStringLiteral("x+").repeated(29) + QStringLiteral("10");
+        bench.commands.addGraph();
+        Confirm(bench, sixty);
+        QCOMPARE(bench.document.record(0).Formula, sixty.left(50).toStdString());
+        QCOMPARE(bench.document.itemText(0), sixty);
+        bench.list->setCurrentRow(0);
+        bench.commands.editSelected();
+        Confirm(bench);
+        QCOMPARE(bench.document.itemText(0), sixty.left(50));
+    }
+
+    void addDerivative() {
+        GraphBench bench;
+        bench.add("lg(x)");
+        bench.add("x^2", 0xFF, true, 50, 3);
+        bench.list->setCurrentRow(0);
+        orvex::SetMessageHandler([](QWidget* parent, const QString& text) {
+            Messages() << text
+                       << QString::number(parent && parent->isEnabled()); // shown over enabled windows
+        });
+        bench.commands.addDerivative();
+        QCOMPARE(Messages(), (QStringList{QStringLiteral("Error in formula."), QStringLiteral("1")}));
+        QCOMPARE(Editor(bench), QStringLiteral("closed"));
+        QCOMPARE(bench.state(), QStringLiteral("lg(x), x^2 / 0 redraws / 2 windows enabled"));
+        bench.list->setCurrentRow(1); // the command works again after a failure
+        bench.commands.addDerivative();
+        QCOMPARE(Editor(bench),
+                 QStringLiteral("Добавить график производной | f`(x)= | 2*x | 0 | 0 | 0 | 1 | 200"));
+        Confirm(bench);
+        QCOMPARE(bench.state(), QStringLiteral("lg(x), x^2, 2*x / 1 redraws / 2 windows enabled"));
+        QVERIFY((bench.document.record(2) == TGraphEntry{"2*x", 0, false, 200, 1}));
+    }
+
+    void fullTableRefusesNewGraphs() {
+        GraphBench bench;
+        for (int i = 0; i < 100; ++i)
+            bench.add("x");
+        bench.commands.addGraph(); // the 101st graph is still accepted
+        Confirm(bench, QStringLiteral("x^2"));
+        bench.list->setCurrentRow(100);
+        bench.commands.addGraph();
+        bench.commands.addDerivative();
+        QCOMPARE(Messages(), (QStringList{kFull, kFull}));
+        QCOMPARE(Editor(bench), QStringLiteral("closed"));
+        QCOMPARE(bench.document.count(), 101);
+        QCOMPARE(bench.enabledWindows(), 2);
+        bench.commands.editSelected(); // editing a graph of a full table is not adding one
+        QVERIFY(bench.commands.editor()->isVisible());
+    }
 };
-
-void GraphCommandsTest::addGraph() {
-    GraphTestBench bench;
-    bench.addRecord("x");
-    bench.commands->addGraph();
-    TForm4* editor = bench.commands->editor();
-    QVERIFY(editor->isVisible());
-    QVERIFY(bench.windowsDisabled());
-    QCOMPARE(editor->windowTitle(), QString::fromUtf8("Добавить график"));
-    QCOMPARE(editor->formulaLabel()->text(), QStringLiteral("f(x)="));
-    QVERIFY(editor->formulaEdit()->text().isEmpty());
-    QCOMPARE(editor->colorBox()->selectedValue(), 0u);
-    QCOMPARE(editor->qualityBar()->value(), 100);
-    QVERIFY(!editor->linesBox()->isChecked());
-    QVERIFY(!editor->widthEdit()->isEnabled());
-    QCOMPARE(editor->widthEdit()->value(), 1);
-
-    typeFormula(editor, QStringLiteral("sin(x)"));
-    editor->colorBox()->setSelectedValue(0x0000FF);
-    editor->linesBox()->setChecked(true);
-    editor->widthEdit()->setValue(2);
-    editor->qualityBar()->setValue(60);
-    confirm(editor);
-
-    QVERIFY(!editor->isVisible());
-    QVERIFY(bench.windowsEnabled());
-    QCOMPARE(bench.redraws, 1);
-    QCOMPARE(bench.document.count(), 2);
-    QCOMPARE(bench.document.itemText(1), QStringLiteral("sin(x)"));
-    QVERIFY(bench.document.isChecked(1));
-    const orvex::TGraphEntry& added = bench.document.record(1);
-    QCOMPARE(added.Formula, std::string("sin(x)"));
-    QCOMPARE(added.Color, 0x0000FFu);
-    QVERIFY(added.DrawLines);
-    QCOMPARE(added.LineWidth, 2);
-    QCOMPARE(added.Quality, 60);
-    QCOMPARE(bench.document.record(0).Formula, std::string("x")); // the first graph is untouched
-}
-
-void GraphCommandsTest::addGraphOffersStoredQuality_data() {
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<int>("offered");
-    QTest::newRow("37") << "37" << 37;
-    QTest::newRow("above the track bar") << "500" << 200;
-    QTest::newRow("below the track bar") << "0" << 1;
-    QTest::newRow("not a number") << "many" << 100;
-}
-
-void GraphCommandsTest::addGraphOffersStoredQuality() {
-    QFETCH(QString, stored);
-    QFETCH(int, offered);
-    GraphTestBench bench;
-    bench.commands->addGraph();
-    QCOMPARE(bench.commands->editor()->qualityBar()->value(), 100);
-    bench.commands->editor()->close();
-    // Read again by every add-graph command.
-    bench.settings.writeString("Quality", "Graph", stored.toStdString());
-    bench.commands->addGraph();
-    QCOMPARE(bench.commands->editor()->qualityBar()->value(), offered);
-}
-
-void GraphCommandsTest::editByDoubleClick() {
-    GraphTestBench bench;
-    connect(bench.list, &QListWidget::itemDoubleClicked, bench.commands.get(),
-            &orvex::GraphCommands::editSelected);
-    bench.addRecord("x^2", 0x00FF00, true, 70, 3);
-    bench.addRecord("cos(x)");
-    doubleClickItem(bench.list, 0);
-
-    TForm4* editor = bench.commands->editor();
-    QVERIFY(editor->isVisible());
-    QVERIFY(bench.windowsDisabled());
-    QCOMPARE(editor->windowTitle(), QString::fromUtf8("Изменить график"));
-    QCOMPARE(editor->formulaLabel()->text(), QStringLiteral("f(x)="));
-    QCOMPARE(editor->formulaEdit()->text(), QStringLiteral("x^2"));
-    QVERIFY(editor->linesBox()->isChecked());
-    QVERIFY(editor->widthEdit()->isEnabled());
-    QCOMPARE(editor->widthEdit()->value(), 3);
-    QCOMPARE(editor->colorBox()->selectedValue(), 0x00FF00u);
-    QCOMPARE(editor->qualityBar()->value(), 70);
-
-    typeFormula(editor, QStringLiteral("x^3"));
-    editor->linesBox()->setChecked(false);
-    confirm(editor);
-    QVERIFY(bench.windowsEnabled());
-    QCOMPARE(bench.redraws, 1);
-    QCOMPARE(bench.document.count(), 2); // replaced, not appended
-    QCOMPARE(bench.document.itemText(0), QStringLiteral("x^3"));
-    QCOMPARE(bench.document.record(0).Formula, std::string("x^3"));
-    QVERIFY(!bench.document.record(0).DrawLines);
-    QCOMPARE(bench.document.record(0).LineWidth, 3); // kept while the field was disabled
-    QCOMPARE(bench.document.record(1).Formula, std::string("cos(x)"));
-}
-
-void GraphCommandsTest::editTicksUncheckedGraph() {
-    GraphTestBench bench;
-    bench.addRecord("x");
-    bench.list->item(0)->setCheckState(Qt::Unchecked);
-    bench.list->setCurrentRow(0);
-    bench.commands->editSelected();
-    confirm(bench.commands->editor());
-    QVERIFY(bench.document.isChecked(0));
-}
-
-void GraphCommandsTest::removeSecondOfThree() {
-    GraphTestBench bench;
-    bench.addRecord("a", 1, true, 10, 4);
-    bench.addRecord("b", 2);
-    bench.addRecord("c", 3, false, 30, 5);
-    bench.list->item(2)->setCheckState(Qt::Unchecked);
-    bench.list->setCurrentRow(1);
-    bench.commands->removeSelected();
-    QCOMPARE(bench.redraws, 1);
-    QCOMPARE(bench.document.count(), 2);
-    QCOMPARE(bench.document.itemText(0), QStringLiteral("a"));
-    QCOMPARE(bench.document.itemText(1), QStringLiteral("c"));
-    QCOMPARE(bench.document.record(1).Color, 3u);
-    QCOMPARE(bench.document.record(1).Quality, 30);
-    QCOMPARE(bench.document.record(1).LineWidth, 5);
-    QVERIFY(bench.document.isChecked(0));
-    QVERIFY(!bench.document.isChecked(1)); // the check mark moved with its graph
-}
-
-void GraphCommandsTest::removeWithoutSelection() {
-    GraphTestBench bench;
-    bench.commands->removeSelected(); // empty list
-    bench.addRecord("a");
-    bench.list->setCurrentRow(-1);
-    bench.commands->removeSelected();
-    QCOMPARE(bench.document.count(), 1);
-    QCOMPARE(bench.redraws, 0);
-}
-
-void GraphCommandsTest::newDocument() {
-    GraphTestBench bench;
-    bench.addRecord("a");
-    bench.addRecord("b");
-    bench.commands->newDocument();
-    QCOMPARE(bench.document.count(), 0);
-    QCOMPARE(bench.redraws, 1);
-}
-
-void GraphCommandsTest::emptyFormulaLeavesEditorOpen() {
-    GraphTestBench bench;
-    bench.commands->addGraph();
-    confirm(bench.commands->editor());
-    QVERIFY(bench.commands->editor()->isVisible());
-    QVERIFY(bench.windowsDisabled());
-    QCOMPARE(bench.document.count(), 0);
-    QCOMPARE(bench.redraws, 0);
-}
-
-void GraphCommandsTest::closeButtonWritesNothing() {
-    GraphTestBench bench;
-    bench.addRecord("a", 5);
-    bench.list->setCurrentRow(0);
-    bench.commands->editSelected();
-    TForm4* editor = bench.commands->editor();
-    typeFormula(editor, QStringLiteral("b"));
-    editor->colorBox()->setSelectedValue(0xFF);
-    editor->close();
-    QVERIFY(bench.windowsEnabled());
-    QCOMPARE(bench.document.record(0).Formula, std::string("a"));
-    QCOMPARE(bench.document.record(0).Color, 5u);
-    QCOMPARE(bench.redraws, 0);
-}
-
-void GraphCommandsTest::longFormula() {
-    GraphTestBench bench;
-    const QString sixty = QStringLiteral("x+").repeated(29) + QStringLiteral("10");
-    bench.commands->addGraph();
-    typeFormula(bench.commands->editor(), sixty);
-    confirm(bench.commands->editor());
-    QCOMPARE(bench.document.record(0).Formula, sixty.left(50).toStdString());
-    QCOMPARE(bench.document.itemText(0), sixty);
-
-    bench.list->setCurrentRow(0);
-    bench.commands->editSelected();
-    QCOMPARE(bench.commands->editor()->formulaEdit()->text(), sixty.left(50));
-    confirm(bench.commands->editor());
-    QCOMPARE(bench.document.itemText(0), sixty.left(50));
-}
-
-void GraphCommandsTest::addDerivative() {
-    GraphTestBench bench;
-    bench.addRecord("x", 0xFF, true, 50, 3);
-    bench.addRecord("x^2", 0xFF, true, 50, 3);
-    bench.addRecord("x^3");
-    bench.list->setCurrentRow(1);
-    bench.commands->addDerivative();
-
-    TForm4* editor = bench.commands->editor();
-    QVERIFY(editor->isVisible());
-    QVERIFY(bench.windowsDisabled());
-    QCOMPARE(editor->windowTitle(), QString::fromUtf8("Добавить график производной"));
-    QCOMPARE(editor->formulaLabel()->text(), QStringLiteral("f`(x)="));
-    QCOMPARE(editor->formulaEdit()->text(), QStringLiteral("2*x"));
-    QCOMPARE(bench.commands->derivText(), QStringLiteral("2*x"));
-    QCOMPARE(editor->qualityBar()->value(), 200);
-    QCOMPARE(editor->colorBox()->selectedValue(), 0u);
-    QVERIFY(!editor->linesBox()->isChecked());
-    QVERIFY(!editor->widthEdit()->isEnabled());
-    QCOMPARE(editor->widthEdit()->value(), 1);
-
-    confirm(editor);
-    QVERIFY(bench.windowsEnabled());
-    QCOMPARE(bench.document.count(), 4);
-    QCOMPARE(bench.document.itemText(3), QStringLiteral("2*x"));
-    QVERIFY(bench.document.isChecked(3));
-    QCOMPARE(bench.document.record(3).Quality, 200);
-    QCOMPARE(bench.document.record(1).Formula, std::string("x^2"));
-    QCOMPARE(bench.redraws, 1);
-}
-
-void GraphCommandsTest::derivativeWithoutSelection() {
-    GraphTestBench bench;
-    bench.commands->addDerivative(); // empty list
-    bench.addRecord("x^2");
-    bench.list->setCurrentRow(-1);
-    bench.commands->addDerivative();
-    QVERIFY(!bench.commands->editor()->isVisible());
-    QVERIFY(bench.windowsEnabled());
-    QVERIFY(Messages().isEmpty());
-}
-
-void GraphCommandsTest::derivativeFailure() {
-    GraphTestBench bench;
-    bench.addRecord("lg(x)");
-    bench.list->setCurrentRow(0);
-    bool enabledWhenShown = false;
-    orvex::SetMessageHandler([](QWidget* parent, const QString& text) {
-        Messages().append(text);
-        Messages().append(parent && parent->isEnabled() ? QStringLiteral("enabled")
-                                                        : QStringLiteral("disabled"));
-    });
-    bench.commands->addDerivative();
-    orvex::SetMessageHandler(&orvex::testing::CollectMessage);
-    enabledWhenShown = Messages().value(1) == QStringLiteral("enabled");
-    QCOMPARE(Messages().value(0), QStringLiteral("Error in formula."));
-    QVERIFY(enabledWhenShown);
-    QVERIFY(!bench.commands->editor()->isVisible());
-    QVERIFY(bench.windowsEnabled());
-    QCOMPARE(bench.document.count(), 1);
-
-    // The component is usable again after a failure.
-    Messages().clear();
-    bench.addRecord("x^2");
-    bench.list->setCurrentRow(1);
-    bench.commands->addDerivative();
-    QVERIFY(Messages().isEmpty());
-    QCOMPARE(bench.commands->editor()->formulaEdit()->text(), QStringLiteral("2*x"));
-}
-
-void GraphCommandsTest::fullTableRefusesNewGraphs() {
-    GraphTestBench bench;
-    for (int i = 0; i < 100; ++i)
-        bench.addRecord("x");
-    // The 101st graph is still accepted.
-    bench.commands->addGraph();
-    typeFormula(bench.commands->editor(), QStringLiteral("x^2"));
-    confirm(bench.commands->editor());
-    QCOMPARE(bench.document.count(), 101);
-    QVERIFY(Messages().isEmpty());
-
-    bench.commands->addGraph();
-    QCOMPARE(Messages(), QStringList{kFull});
-    QVERIFY(!bench.commands->editor()->isVisible());
-    QVERIFY(bench.windowsEnabled());
-
-    Messages().clear();
-    bench.list->setCurrentRow(100);
-    bench.commands->addDerivative();
-    QCOMPARE(Messages(), QStringList{kFull});
-    QVERIFY(!bench.commands->editor()->isVisible());
-    QVERIFY(bench.windowsEnabled());
-    QCOMPARE(bench.document.count(), 101);
-
-    // Editing a graph of a full table is not adding one.
-    Messages().clear();
-    bench.commands->editSelected();
-    QVERIFY(bench.commands->editor()->isVisible());
-    confirm(bench.commands->editor());
-    QVERIFY(Messages().isEmpty());
-}
 
 QTEST_MAIN(GraphCommandsTest)
 #include "GraphCommandsTest.moc"

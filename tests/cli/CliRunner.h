@@ -1,7 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstdio>
+#include <ostream>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
@@ -41,3 +44,32 @@ inline CliResult RunCli(const std::vector<std::string>& args, bool mergeStderr =
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
+
+// One row of a command's table: the arguments, the exact output and the exit code. Usage errors (exit
+// 2) print nothing on standard output.
+struct CliCase {
+    std::vector<std::string> args;
+    std::string out;
+    int exitCode = 0;
+    bool mergeStderr = false;
+};
+
+// Test names stay ASCII and short.
+inline void PrintTo(const CliCase& c, std::ostream* os) {
+    for (const auto& a : c.args) {
+        *os << '[';
+        for (const char ch : a.substr(0, 30))
+            *os << (static_cast<unsigned char>(ch) < 127 ? ch : '?');
+        *os << (a.size() > 30 ? "...]" : "]");
+    }
+    *os << (c.mergeStderr ? " 2>&1" : "");
+}
+
+class CliTest : public ::testing::TestWithParam<CliCase> {
+  protected:
+    static void check(const CliCase& c) {
+        const CliResult result = RunCli(c.args, c.mergeStderr);
+        EXPECT_EQ(result.out, c.out);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+    }
+};

@@ -1,213 +1,143 @@
 // The default-settings dialog: filling from the settings file, writing it back or not, and the blocked
 // windows after each way of closing.
+#include "DialogTestSupport.h"
 #include "SettingsFile.h"
 #include "TParams.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSlider>
+#include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
-#include <memory>
+#include <string_view>
+#include <utility>
 
-using orvex::SettingsFile;
-using orvex::TParams;
+using namespace orvex::settings;
 
-class ParamsTest : public QObject {
+namespace {
+// The controls in the order of the keys they show.
+const char* const kControls[] = {"Exmin2", "Exmax2", "Eymin2",    "Eymax2",   "Evert",
+                                 "Egoriz", "Etime",  "ComboBox2", "TrackBar1"};
+const std::pair<std::string_view, const char*> kKeys[] = {
+    {kLimits, "XMin"}, {kLimits, "XMax"},     {kLimits, "YMin"}, {kLimits, "YMax"},  {kLimits, "Vert"},
+    {kLimits, "Hor"},  {kHintPause, "Pause"}, {kTheme, "Name"},  {kQuality, "Graph"}};
+} // namespace
+
+class ParamsTest : public QObject, DialogBench<orvex::TParams> {
     Q_OBJECT
 
-  private slots:
-    void init();
-    void cleanup();
-
-    void showsDefaultsWithoutAFile();
-    void showsStoredValuesUnvalidated();
-    void applyWritesTheNineKeys();
-    void closingWithoutSavingWritesNothing();
-    void refusedWriteKeepsTheDialogOpen();
-    void everyWayOfClosingEnablesTheWindows_data();
-    void everyWayOfClosingEnablesTheWindows();
-
-  private:
-    template <typename T> T* find(const char* name) {
-        auto* child = dlg_->findChild<T*>(name);
-        if (child == nullptr)
-            qFatal("no control %s", name);
-        return child;
+    // Sets the nine controls to `texts` in the order of kControls, or reads them.
+    void setValues(const QStringList& texts) {
+        QStringList fields;
+        for (int i = 0; i < 9; ++i)
+            fields << QString(kControls[i]) + "=" + texts[i];
+        fill(fields);
     }
-    QString edit(const char* name) { return find<QLineEdit>(name)->text(); }
-    void writeFile(const QByteArray& content);
-    [[nodiscard]] QByteArray fileContent() const;
+    QStringList values() const {
+        QStringList texts;
+        for (const char* name : kControls) {
+            auto* w = find<QWidget>(name);
+            if (auto* edit = qobject_cast<QLineEdit*>(w))
+                texts << edit->text();
+            else if (auto* box = qobject_cast<QComboBox*>(w))
+                texts << box->currentText();
+            else
+                texts << QString::number(qobject_cast<QSlider*>(w)->value());
+        }
+        return texts;
+    }
+    QByteArray fileContent() const {
+        QFile file(path_);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void writeFile(const QByteArray& content) {
+        QDir().mkpath(QFileInfo(path_).path());
+        QFile file(path_);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
 
     std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<SettingsFile> settings_;
-    QWidget* mainWindow_ = nullptr;
-    QWidget* buildWindow_ = nullptr;
-    TParams* dlg_ = nullptr;
+    std::unique_ptr<orvex::SettingsFile> settings_;
+    QString path_;
+
+  private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", dir_->path().toUtf8());
+        settings_ = std::make_unique<orvex::SettingsFile>(orvex::DefaultSettingsPath());
+        path_ = QString::fromStdString(settings_->path().string());
+        QVERIFY(path_.startsWith(dir_->path()));
+        renew();
+    }
+
+    // Missing keys show the defaults; stored values are shown as they stand, unvalidated.
+    void showsTheFile_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("no file") << QByteArray()
+                                 << QStringList{"-5", "5", "-5", "5", "10", "10", "0", "Default", "100"};
+        QTest::newRow("stored") << QByteArray("[limits]\nxmin=abc\nHor=7\n[Theme]\nName=Blue\n[HintPause]\n"
+                                              "Pause=soon\n[Quality]\nGraph=37\n")
+                                << QStringList{"abc", "5", "-5", "5", "10", "7", "soon", "Blue", "37"};
+    }
+
+    void showsTheFile() {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, shown);
+        if (!file.isNull())
+            writeFile(file);
+        dlg_->openWithSettings(settings_.get());
+        QCOMPARE(values(), shown);
+    }
+
+    void applyWritesTheNineKeys() {
+        const QStringList typed{"-1", "2,5", "-3", "4", "", "12", "", "Blue", "37"};
+        dlg_->openWithSettings(settings_.get());
+        setValues(typed);
+        QTest::mouseClick(find<QPushButton>("Apply"), Qt::LeftButton);
+        QVERIFY(!dlg_->isVisible());
+        QStringList stored;
+        for (const auto& [section, key] : kKeys)
+            stored << QString::fromStdString(settings_->readString(section, key, "missing"));
+        QCOMPARE(stored, typed);
+        dlg_->openWithSettings(settings_.get()); // and shows them again, blanks included
+        QCOMPARE(values(), typed);
+    }
+
+    void closingWithoutSavingWritesNothing() {
+        writeFile("[Limits]\nXMin=-8\n");
+        const QByteArray before = fileContent();
+        dlg_->openWithSettings(settings_.get());
+        setValues({"99", "99", "99", "99", "99", "99", "99", "Stripes", "5"});
+        QTest::mouseClick(find<QPushButton>("NotApply"), Qt::LeftButton);
+        QCOMPARE(fileContent(), before);
+    }
+
+    void refusedWriteKeepsTheDialogOpen() {
+        // The settings folder is a plain file, so no write can succeed.
+        QFile blocker(dir_->filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString path = blocker.fileName() + "/orxsettings.ini";
+        orvex::SettingsFile refused(path.toStdString());
+        dlg_->openWithSettings(&refused);
+        QCOMPARE(clickThroughBox("Apply").value(1), "Unable to write to " + path);
+        QVERIFY(dlg_->isVisible() && windowsDisabled());
+        QTest::mouseClick(find<QPushButton>("NotApply"), Qt::LeftButton);
+        QVERIFY(windowsEnabled());
+    }
+
+    void everyWayOfClosingEnablesTheWindows_data() {
+        QTest::addColumn<QString>("way");
+        for (const char* way : {"Apply", "NotApply", "close"})
+            QTest::newRow(way) << way;
+    }
+
+    void everyWayOfClosingEnablesTheWindows() {
+        QFETCH(QString, way);
+        checkClosing([this] { dlg_->openWithSettings(settings_.get()); }, way);
+    }
 };
-
-void ParamsTest::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    qputenv("XDG_CONFIG_HOME", dir_->path().toUtf8());
-    settings_ = std::make_unique<SettingsFile>(orvex::DefaultSettingsPath());
-    QVERIFY(QString::fromStdString(settings_->path().string()).startsWith(dir_->path()));
-    mainWindow_ = new QWidget;
-    buildWindow_ = new QWidget;
-    mainWindow_->show();
-    buildWindow_->show();
-    dlg_ = new TParams;
-    dlg_->setBlockedWindows({mainWindow_, buildWindow_});
-}
-
-void ParamsTest::cleanup() {
-    delete dlg_;
-    delete buildWindow_;
-    delete mainWindow_;
-    settings_.reset();
-    dir_.reset();
-}
-
-void ParamsTest::writeFile(const QByteArray& content) {
-    QDir().mkpath(dir_->filePath("orvex"));
-    QFile file(QString::fromStdString(settings_->path().string()));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QByteArray ParamsTest::fileContent() const {
-    QFile file(QString::fromStdString(settings_->path().string()));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-void ParamsTest::showsDefaultsWithoutAFile() {
-    QCOMPARE(dlg_->parentWidget(), nullptr);
-    QCOMPARE(dlg_->windowTitle(), QString("Параметры по умолчанию"));
-    dlg_->openWithSettings(settings_.get());
-    QVERIFY(dlg_->isVisible());
-    QCOMPARE(edit("Exmin2"), QString("-5"));
-    QCOMPARE(edit("Exmax2"), QString("5"));
-    QCOMPARE(edit("Eymin2"), QString("-5"));
-    QCOMPARE(edit("Eymax2"), QString("5"));
-    QCOMPARE(edit("Evert"), QString("10"));
-    QCOMPARE(edit("Egoriz"), QString("10"));
-    QCOMPARE(edit("Etime"), QString("0"));
-    QCOMPARE(find<QComboBox>("ComboBox2")->currentText(), QString("Default"));
-    QCOMPARE(find<QSlider>("TrackBar1")->value(), 100);
-}
-
-void ParamsTest::showsStoredValuesUnvalidated() {
-    writeFile(
-        "[limits]\nxmin=abc\nHor=7\n[Theme]\nName=Blue\n[HintPause]\nPause=soon\n[Quality]\nGraph=37\n");
-    dlg_->openWithSettings(settings_.get());
-    QCOMPARE(edit("Exmin2"), QString("abc"));
-    QCOMPARE(edit("Exmax2"), QString("5"));
-    QCOMPARE(edit("Egoriz"), QString("7"));
-    QCOMPARE(edit("Etime"), QString("soon"));
-    QCOMPARE(find<QComboBox>("ComboBox2")->currentText(), QString("Blue"));
-    QCOMPARE(find<QSlider>("TrackBar1")->value(), 37);
-}
-
-void ParamsTest::applyWritesTheNineKeys() {
-    dlg_->openWithSettings(settings_.get());
-    const char* edits[] = {"Exmin2", "Exmax2", "Eymin2", "Eymax2", "Evert", "Egoriz"};
-    const char* texts[] = {"-1", "2,5", "-3", "4", "", "12"};
-    for (int i = 0; i < 6; ++i)
-        find<QLineEdit>(edits[i])->setText(texts[i]);
-    find<QLineEdit>("Etime")->setText("");
-    find<QComboBox>("ComboBox2")->setEditText("Blue");
-    find<QSlider>("TrackBar1")->setValue(37);
-    QTest::mouseClick(find<QPushButton>("Apply"), Qt::LeftButton);
-
-    QVERIFY(!dlg_->isVisible());
-    using namespace orvex::settings;
-    const char* keys[] = {"XMin", "XMax", "YMin", "YMax", "Vert", "Hor"};
-    for (int i = 0; i < 6; ++i)
-        QCOMPARE(QString::fromStdString(settings_->readString(kLimits, keys[i], "missing")),
-                 QString(texts[i]));
-    QCOMPARE(settings_->readString(kTheme, "Name", "missing"), std::string("Blue"));
-    QCOMPARE(settings_->readString(kHintPause, "Pause", "missing"), std::string());
-    QCOMPARE(settings_->readInteger(kQuality, "Graph", 0), 37);
-    QVERIFY(fileContent().contains("Graph=37"));
-
-    // The next opening shows what was written.
-    dlg_->openWithSettings(settings_.get());
-    QCOMPARE(edit("Exmax2"), QString("2,5"));
-    QCOMPARE(find<QSlider>("TrackBar1")->value(), 37);
-}
-
-void ParamsTest::closingWithoutSavingWritesNothing() {
-    writeFile("[Limits]\nXMin=-8\n");
-    const QByteArray before = fileContent();
-    dlg_->openWithSettings(settings_.get());
-    for (const char* name : {"Exmin2", "Exmax2", "Eymin2", "Eymax2", "Evert", "Egoriz", "Etime"})
-        find<QLineEdit>(name)->setText("99");
-    find<QComboBox>("ComboBox2")->setEditText("Stripes");
-    find<QSlider>("TrackBar1")->setValue(5);
-    QTest::mouseClick(find<QPushButton>("NotApply"), Qt::LeftButton);
-    QVERIFY(!dlg_->isVisible());
-    QCOMPARE(fileContent(), before);
-
-    dlg_->openWithSettings(settings_.get());
-    QCOMPARE(edit("Exmin2"), QString("-8"));
-    QCOMPARE(edit("Evert"), QString("10"));
-    QCOMPARE(find<QSlider>("TrackBar1")->value(), 100);
-}
-
-void ParamsTest::refusedWriteKeepsTheDialogOpen() {
-    // The settings folder is a plain file, so no write can succeed.
-    QFile blocker(dir_->filePath("blocker"));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    SettingsFile refused(std::filesystem::path(dir_->filePath("blocker").toStdString()) / "orxsettings.ini");
-    dlg_->openWithSettings(&refused);
-
-    QString message;
-    QTimer::singleShot(50, this, [&message] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            message = box->text();
-            box->accept();
-        }
-    });
-    QTest::mouseClick(find<QPushButton>("Apply"), Qt::LeftButton);
-    QVERIFY2(message.startsWith("Unable to write to "), qPrintable(message));
-    QVERIFY(dlg_->isVisible());
-    QVERIFY(!mainWindow_->isEnabled());
-
-    QTest::mouseClick(find<QPushButton>("NotApply"), Qt::LeftButton);
-    QVERIFY(mainWindow_->isEnabled());
-    QVERIFY(buildWindow_->isEnabled());
-}
-
-void ParamsTest::everyWayOfClosingEnablesTheWindows_data() {
-    QTest::addColumn<QString>("way");
-    QTest::newRow("apply") << "Apply";
-    QTest::newRow("not apply") << "NotApply";
-    QTest::newRow("close button") << "";
-}
-
-void ParamsTest::everyWayOfClosingEnablesTheWindows() {
-    QFETCH(QString, way);
-    dlg_->openWithSettings(settings_.get());
-    QVERIFY(!mainWindow_->isEnabled());
-    QVERIFY(!buildWindow_->isEnabled());
-    if (way.isEmpty())
-        dlg_->close();
-    else
-        QTest::mouseClick(dlg_->findChild<QPushButton*>(way), Qt::LeftButton);
-    QVERIFY(!dlg_->isVisible());
-    QVERIFY(mainWindow_->isEnabled());
-    QVERIFY(buildWindow_->isEnabled());
-}
 
 QTEST_MAIN(ParamsTest)
 #include "ParamsTest.moc"

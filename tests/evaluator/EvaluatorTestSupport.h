@@ -4,8 +4,12 @@
 #include "Evaluator.h"
 #include "NumberText.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <vector>
 
 namespace orvex::test {
 
@@ -14,48 +18,29 @@ class SeparatorScope {
   public:
     explicit SeparatorScope(char separator) { SetDecimalSeparator(separator); }
     ~SeparatorScope() { SetDecimalSeparator('\0'); }
-    SeparatorScope(const SeparatorScope&) = delete;
-    SeparatorScope& operator=(const SeparatorScope&) = delete;
 };
 
 // The tables write "," for the separator in force and "." for the other one; under "." they swap.
 inline std::string ForSeparator(std::string text, char separator) {
-    if (separator == '.') {
-        for (char& c : text) {
-            if (c == ',')
-                c = '.';
-            else if (c == '.')
-                c = ',';
-        }
-    }
+    for (char& c : text)
+        if (separator == '.' && (c == ',' || c == '.'))
+            c = c == ',' ? '.' : ',';
     return text;
 }
 
-// Formula bytes as printable ASCII for test names and messages ("\\xC4" for a byte above 127).
-inline std::string Printable(std::string_view text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 32 && byte < 127) {
-            out += c;
-        } else {
-            out += "\\x";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 15];
-        }
+// Every case of a table under both separators, named "Case<n>Comma" / "Case<n>Point".
+template <class Case> auto BothSeparators(const std::vector<Case>& cases) {
+    return ::testing::Combine(::testing::ValuesIn(cases), ::testing::Values(',', '.'));
+}
+struct SeparatorCaseName {
+    template <class Param> std::string operator()(const ::testing::TestParamInfo<Param>& info) const {
+        return "Case" + std::to_string(info.index / 2) + (std::get<1>(info.param) == '.' ? "Point" : "Comma");
     }
-    return out;
-}
-
-inline std::string SeparatorName(char separator) {
-    return separator == '.' ? "Point" : "Comma";
-}
+};
 
 inline constexpr const char* kNoValue = "no value";
 
-// What a user sees for a formula at x: the value as NumberText(v, 15), "no value", or
-// "error: " and the arithmetic error's message.
+// What a user sees for a formula at x: NumberText(v, 15), "no value", or "error: " and the message.
 inline std::string ValueAt(std::string formula, long double x) {
     PrepareFormula(formula, "x");
     long double value = 0;

@@ -1,30 +1,36 @@
 #include "SettingsFile.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <ostream>
 #include <stdexcept>
+#include <tuple>
 
 namespace orvex {
 namespace {
 
 namespace fs = std::filesystem;
 
+// Each test works on orvex/orxsettings.ini in a fresh temporary folder; the subfolder does not exist
+// until something writes the file.
 class SettingsFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "orvex-settings-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         dir_ = pattern;
-        path_ = dir_ / "orxsettings.ini";
+        path_ = dir_ / "orvex" / "orxsettings.ini";
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    void put(const std::string& content) const { std::ofstream(path_, std::ios::binary) << content; }
+    void put(const std::string& content) const {
+        fs::create_directories(path_.parent_path());
+        std::ofstream(path_, std::ios::binary) << content;
+    }
     [[nodiscard]] std::string contents() const {
         std::ifstream in(path_, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -34,179 +40,93 @@ class SettingsFileTest : public ::testing::Test {
     fs::path path_;
 };
 
-// Well-formed and malformed lines side by side; the last line has no newline.
-const std::string kMessyFile = std::string("; comment\n"
-                                           "orphan=1\n"
-                                           "[limits]\n"
-                                           "  xmin =  -0,5  \n"
-                                           "XMax=7\r\n"
-                                           "no equals sign\n"
-                                           "=no key\n"
-                                           "Dup=first\n"
-                                           "dup=second\n"
-                                           "Long=") +
-                               std::string(100000, 'z') +
-                               "\n"
-                               "[ Quality ]\n"
-                               "Graph=0x1F\nHex=0X10\nShort=0x\nBadHex=0x1G\nFraction=1.5\nNeg= -12\n"
-                               "Huge=0xFFFFFFFF\nTooBig=0x100000000\nWord=abc\nEmpty=\nBigDec=99999999999\n"
-                               "[Binary]\nK=" +
-                               std::string("\x00\xFF\x01", 3) +
-                               "\n"
-                               "[Last]\n"
-                               "Tail=end";
-
-struct StringCase {
-    const char* section;
-    const char* key;
-    std::string expected;
-};
-
-void PrintTo(const StringCase& c, std::ostream* os) {
-    *os << c.section << "." << c.key;
-}
-
-class SettingsReadString : public SettingsFileTest, public ::testing::WithParamInterface<StringCase> {};
-
-TEST_P(SettingsReadString, FindsTheFirstMatchOrTheDefault) {
-    put(kMessyFile);
-    const StringCase c = GetParam();
-    EXPECT_EQ(SettingsFile(path_).readString(c.section, c.key, "default"), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, SettingsReadString,
-    ::testing::Values(StringCase{"Limits", "XMin", "-0,5"}, StringCase{"LIMITS", "xmax", "7"},
-                      StringCase{"Limits", "Dup", "first"},
-                      StringCase{"Limits", "Long", std::string(100000, 'z')},
-                      StringCase{"Limits", "Missing", "default"}, StringCase{"Nowhere", "XMin", "default"},
-                      StringCase{"Limits", "orphan", "default"},
-                      StringCase{"Limits", "no equals sign", "default"}, StringCase{"quality", "empty", ""},
-                      StringCase{"Binary", "K", std::string("\x00\xFF\x01", 3)},
-                      StringCase{"Last", "Tail", "end"}));
-
-struct IntegerCase {
-    const char* key;
-    int expected;
-};
-
-void PrintTo(const IntegerCase& c, std::ostream* os) {
-    *os << c.key;
-}
-
-class SettingsReadInteger : public SettingsFileTest, public ::testing::WithParamInterface<IntegerCase> {};
-
-TEST_P(SettingsReadInteger, ReadsDecimalOrHexElseTheDefault) {
-    put(kMessyFile);
-    EXPECT_EQ(SettingsFile(path_).readInteger("Quality", GetParam().key, 100), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, SettingsReadInteger,
-                         ::testing::Values(IntegerCase{"Graph", 31}, IntegerCase{"Hex", 16},
-                                           IntegerCase{"Short", 100}, IntegerCase{"BadHex", 100},
-                                           IntegerCase{"Fraction", 100}, IntegerCase{"Neg", -12},
-                                           IntegerCase{"Huge", -1}, IntegerCase{"TooBig", 100},
-                                           IntegerCase{"Word", 100}, IntegerCase{"Empty", 100},
-                                           IntegerCase{"BigDec", 100}, IntegerCase{"Missing", 100}));
-
-TEST_F(SettingsFileTest, MissingFileGivesDefaults) {
+// Well-formed and malformed lines side by side; the last line has no newline. Integers are decimal, or
+// hexadecimal for three or more characters starting with 0x; anything else gives the default.
+TEST_F(SettingsFileTest, ReadsTheFirstMatchWithoutRegardToCase) {
+    const std::string longValue(100000, 'z');
+    put("orphan=1\n[limits]\n  xmin =  -0,5  \nXMax=7\r\nno equals sign\n=no key\nDup=first\ndup=second\n"
+        "[ Quality ]\nA=0x1F\nB=0X10\nC= -12\nD=0xFFFFFFFF\nE=0x\nF=0x1G\nG=1.5\nH=0x100000000\n"
+        "J=99999999999\nEmpty=\n[Last]\nLong=" +
+        longValue);
     const SettingsFile settings(path_);
-    EXPECT_EQ(settings.readString(settings::kLimits, "XMin", "-5"), "-5");
-    EXPECT_EQ(settings.readInteger(settings::kQuality, "Graph", 100), 100);
-    EXPECT_FALSE(fs::exists(path_));
+    const std::tuple<const char*, const char*, std::string> strings[] = {
+        {"Limits", "XMin", "-0,5"},       {"LIMITS", "xmax", "7"},
+        {"Limits", "Dup", "first"},       {"Last", "Long", longValue},
+        {"Limits", "Missing", "default"}, {"Nowhere", "XMin", "default"},
+        {"Limits", "orphan", "default"},  {"Limits", "no equals sign", "default"},
+        {"quality", "empty", ""}};
+    for (const auto& [section, key, expected] : strings)
+        EXPECT_EQ(settings.readString(section, key, "default"), expected) << section << "." << key;
+    const std::pair<const char*, int> integers[] = {{"A", 31},  {"B", 16},  {"C", -12}, {"D", -1}, {"E", 100},
+                                                    {"F", 100}, {"G", 100}, {"H", 100}, {"J", 100}};
+    for (const auto& [key, expected] : integers)
+        EXPECT_EQ(settings.readInteger("Quality", key, 100), expected) << key;
 }
 
+// A missing file gives the defaults; the first write creates the folder; every read goes to the disk.
+TEST_F(SettingsFileTest, EveryReadSeesTheFileAsItIsNow) {
+    const SettingsFile reader(path_);
+    EXPECT_EQ(reader.readString(settings::kLimits, "XMin", "-5"), "-5");
+    EXPECT_EQ(reader.readInteger(settings::kQuality, "Graph", 100), 100);
+    EXPECT_FALSE(fs::exists(path_));
+    SettingsFile(path_).writeInteger("Quality", "Graph", -4);
+    EXPECT_EQ(reader.readInteger("Quality", "Graph", 100), -4);
+    put("[Quality]\nGraph=0x20\n");
+    EXPECT_EQ(reader.readInteger("Quality", "Graph", 100), 32);
+}
+
+// A write changes its own line, adds a key to the first matching section or a new section at the end,
+// and keeps every other line as it was.
 TEST_F(SettingsFileTest, WriteKeepsEveryOtherLine) {
-    put("; settings\n[Limits]\nXMin=-5\n\n; grid\nVert=10\n\n[Custom]\nkeep=me\n[Limits]\nXMin=9\n");
+    put("; settings\n[Limits]\nXMin=-5\n\n; grid\nVert=10\n\n[Custom]\nkeep=me\n[Limits]\nXMin=9");
     SettingsFile settings(path_);
     settings.writeString("limits", "xmin", "-0,5");
     settings.writeString("Limits", "Hor", "12");
     settings.writeInteger("Quality", "Graph", 37);
     EXPECT_EQ(contents(), "; settings\n[Limits]\nxmin=-0,5\n\n; grid\nVert=10\nHor=12\n\n[Custom]\nkeep=me\n"
                           "[Limits]\nXMin=9\n[Quality]\nGraph=37\n");
-    EXPECT_EQ(settings.readString("Limits", "XMin", ""), "-0,5");
-    EXPECT_EQ(settings.readInteger("Quality", "Graph", 100), 37);
-}
-
-TEST_F(SettingsFileTest, WriteKeepsWindowsLineEndsAndAddsAMissingNewline) {
-    put("[A]\r\nx=1\r\ny=2");
-    SettingsFile(path_).writeString("A", "x", "3");
+    put("[A]\r\nx=1\r\ny=2"); // Windows line ends stay; a missing last newline is added
+    settings.writeString("A", "x", "3");
     EXPECT_EQ(contents(), "[A]\r\nx=3\r\ny=2\n");
 }
 
-TEST_F(SettingsFileTest, EveryReadSeesTheFileAsItIsNow) {
-    const SettingsFile reader(path_);
-    SettingsFile writer(path_);
-    writer.writeInteger("Quality", "Graph", -4);
-    EXPECT_EQ(reader.readInteger("Quality", "Graph", 100), -4);
-    put("[Quality]\nGraph=0x20\n");
-    EXPECT_EQ(reader.readInteger("Quality", "Graph", 100), 32);
-}
-
-TEST_F(SettingsFileTest, WriteCreatesMissingFolders) {
-    SettingsFile settings(dir_ / "a" / "b" / "orxsettings.ini");
-    settings.writeString("Theme", "Name", "Stripes");
-    EXPECT_EQ(settings.readString("Theme", "Name", "Default"), "Stripes");
-}
-
+// A refused write names the file and leaves what is there, and no temporary file, behind.
 TEST_F(SettingsFileTest, RefusedWriteNamesThePath) {
     put("not a folder");
     const fs::path inside = path_ / "orxsettings.ini";
-    SettingsFile settings(inside);
-    try {
-        settings.writeString("Limits", "XMin", "1");
-        FAIL() << "the write should have been refused";
-    } catch (const std::runtime_error& error) {
-        EXPECT_EQ(std::string(error.what()), "Unable to write to " + inside.string());
-    }
+    EXPECT_THAT([&] { SettingsFile(inside).writeString("Limits", "XMin", "1"); },
+                ::testing::ThrowsMessage<std::runtime_error>(
+                    ::testing::StrEq("Unable to write to " + inside.string())));
     EXPECT_EQ(contents(), "not a folder");
-}
-
-TEST_F(SettingsFileTest, FailedReplaceLeavesNoTemporaryFile) {
+    fs::remove(path_);
     fs::create_directory(path_); // a folder where the file should be: the final rename fails
-    SettingsFile settings(path_);
-    EXPECT_THROW(settings.writeString("Limits", "XMin", "1"), std::runtime_error);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+    EXPECT_THROW(SettingsFile(path_).writeString("Limits", "XMin", "1"), std::runtime_error);
+    EXPECT_EQ(std::distance(fs::directory_iterator(path_.parent_path()), fs::directory_iterator()), 1);
 }
 
 TEST_F(SettingsFileTest, RejectsNamesAndValuesThatWouldBreakTheLine) {
     SettingsFile settings(path_);
-    EXPECT_THROW(settings.writeString("Limits", "a=b", "1"), std::invalid_argument);
-    EXPECT_THROW(settings.writeString("Lim]its", "a", "1"), std::invalid_argument);
-    EXPECT_THROW(settings.writeString("Limits", "", "1"), std::invalid_argument);
-    EXPECT_THROW(settings.writeString("Limits", "a", "1\n[X]"), std::invalid_argument);
+    for (const auto& [section, key, value] :
+         {std::tuple("Limits", "a=b", "1"), std::tuple("Lim]its", "a", "1"), std::tuple("Limits", "", "1"),
+          std::tuple("Limits", "a", "1\n[X]")})
+        EXPECT_THROW(settings.writeString(section, key, value), std::invalid_argument) << key << value;
     EXPECT_FALSE(fs::exists(path_));
 }
 
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        ::setenv(name, value, 1);
-    }
-    ~ScopedEnv() {
-        if (old_)
-            ::setenv(name_, old_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
 TEST(DefaultSettingsPath, FollowsXdgConfigHome) {
-    {
-        const ScopedEnv xdg("XDG_CONFIG_HOME", "/tmp/orvex-config");
-        EXPECT_EQ(DefaultSettingsPath(), fs::path("/tmp/orvex-config/orvex/orxsettings.ini"));
-    }
-    const ScopedEnv home("HOME", "/home/someone");
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const std::optional<std::string> xdg = std::getenv("XDG_CONFIG_HOME")
+                                               ? std::optional<std::string>(std::getenv("XDG_CONFIG_HOME"))
+                                               : std::nullopt;
+    ::setenv("HOME", "/home/someone", 1);
     for (const char* unusable : {"", "relative/dir"}) {
-        const ScopedEnv xdg("XDG_CONFIG_HOME", unusable);
+        ::setenv("XDG_CONFIG_HOME", unusable, 1);
         EXPECT_EQ(DefaultSettingsPath(), fs::path("/home/someone/.config/orvex/orxsettings.ini"));
     }
+    ::setenv("XDG_CONFIG_HOME", "/tmp/orvex-config", 1);
+    EXPECT_EQ(DefaultSettingsPath(), fs::path("/tmp/orvex-config/orvex/orxsettings.ini"));
+    ::setenv("HOME", home.c_str(), 1);
+    xdg ? ::setenv("XDG_CONFIG_HOME", xdg->c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
 }
 
 } // namespace

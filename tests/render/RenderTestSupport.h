@@ -1,8 +1,14 @@
 #pragma once
 
+#include "NumberText.h"
+#include "Renderer.h"
+
 #include <QColor>
 #include <QImage>
+#include <gtest/gtest.h>
 
+#include <exception>
+#include <string>
 #include <vector>
 
 namespace orvex::test {
@@ -25,12 +31,10 @@ inline std::vector<int> RowsWithColour(const QImage& image, int x, int y0, int y
     return rows;
 }
 
-// Number of pixels in the image that have the given colour.
 inline int CountColour(const QImage& image, const QColor& colour) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixelColor(x, y) == colour ? 1 : 0;
+        n += static_cast<int>(ColumnsWithColour(image, y, 0, image.width() - 1, colour).size());
     return n;
 }
 
@@ -39,5 +43,22 @@ inline QImage FilledImage(int w, int h, const QColor& colour) {
     image.fill(colour);
     return image;
 }
+
+// The message of the error that `action` raises, or "" when it succeeds.
+template <class Action> std::string FailureOf(Action action) {
+    try {
+        action();
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return "";
+}
+
+// Runs a case with "." as the decimal separator, whatever the user's locale.
+class PointSeparator : public testing::Test {
+  protected:
+    void SetUp() override { SetDecimalSeparator('.'); }
+    void TearDown() override { SetDecimalSeparator('\0'); }
+};
 
 } // namespace orvex::test

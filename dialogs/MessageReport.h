@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace orvex {
+
+// The program's message boxes, in one place: ShowMessage for a plain notice, ShowError for an error that
+// ended a command. Both are modal and return when the user closes the box. Tests install a handler to
+// collect the texts without a window waiting for a click.
+using MessageHandler = void (*)(QWidget* parent, const QString& text);
+
+void ShowMessage(QWidget* parent, const QString& text);
+void ShowError(QWidget* parent, const QString& text);
+// Installs `handler` for both kinds (nullptr restores the message boxes) and returns the one it replaces.
+MessageHandler SetMessageHandler(MessageHandler handler);
+
+} // namespace orvex

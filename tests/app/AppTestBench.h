@@ -1,0 +1,122 @@
+#pragma once
+
+// Shared set-up of the app tests. Message boxes and error reports go to Messages() instead of a screen.
+// GraphBench: the graph commands over plain widgets, a counter in place of the redraw. MainWindowBench:
+// the real main window, its settings file in a temporary configuration folder.
+
+#include "ActionTable.h"
+#include "BuildParamsWindow.h"
+#include "ErrorReport.h"
+#include "GraphCommands.h"
+#include "GraphDocument.h"
+#include "MessageReport.h"
+#include "NumberText.h"
+#include "PlotArea.h"
+#include "SettingsFile.h"
+#include "TForm1.h"
+#include "ViewController.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace orvex::testing {
+
+inline QStringList& Messages() {
+    static QStringList messages;
+    return messages;
+}
+
+// Empties Messages() and sends every message box and error report there.
+inline void CatchMessages() {
+    Messages().clear();
+    SetMessageHandler([](QWidget*, const QString& text) { Messages().append(text); });
+}
+
+struct GraphBench {
+    QTemporaryDir dir;
+    QWidget mainWindow;
+    QWidget toolWindow;
+    QListWidget* list = new QListWidget(&mainWindow);
+    GraphDocument document{list};
+    SettingsFile settings{dir.filePath(QStringLiteral("orxsettings.ini")).toStdString()};
+    int redraws = 0;
+    GraphCommands commands{{&mainWindow, &toolWindow, &document, &settings, [this] { ++redraws; }}};
+
+    GraphBench() { CatchMessages(); }
+    [[nodiscard]] QString path(const QString& name) const { return dir.filePath(name); }
+    [[nodiscard]] int enabledWindows() const {
+        return int(mainWindow.isEnabled()) + int(toolWindow.isEnabled());
+    }
+    // "item, unchecked item- / N redraws / M windows enabled": the graph list, the redraws, and how many of
+    // the main and build-parameters windows are enabled (2, or 0 while a dialog is open).
+    [[nodiscard]] QString state() const {
+        QStringList items;
+        for (int i = 0; i < document.count(); ++i)
+            items << document.itemText(i) + (document.isChecked(i) ? "" : "-");
+        return items.join(QStringLiteral(", ")) +
+               QStringLiteral(" / %1 redraws / %2 windows enabled").arg(redraws).arg(enabledWindows());
+    }
+    void add(const std::string& formula, std::uint32_t color = 0, bool lines = false, int quality = 100,
+             int width = 1) {
+        document.append(TGraphEntry{formula, color, lines, quality, width}, QString::fromStdString(formula));
+    }
+};
+
+// The settings file, when given, goes to orvex/orxsettings.ini in a fresh XDG_CONFIG_HOME.
+class MainWindowBench {
+  public:
+    explicit MainWindowBench(const QByteArray& settings = {}) {
+        qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+        QDir(config_.path()).mkpath(QStringLiteral("orvex"));
+        QFile file(config_.filePath(QStringLiteral("orvex/orxsettings.ini")));
+        if (!settings.isEmpty() && file.open(QIODevice::WriteOnly))
+            file.write(settings);
+        file.close();
+        CatchMessages();
+        SetDecimalSeparator('.');
+        form_ = std::make_unique<TForm1>();
+        form_->resize(900, 640);
+        form_->show();
+        QApplication::setActiveWindow(form_.get());
+        (void)QTest::qWaitForWindowActive(form_.get());
+        QCoreApplication::processEvents();
+    }
+    ~MainWindowBench() {
+        form_.reset();
+        SetDecimalSeparator('\0');
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    [[nodiscard]] TForm1& form() const { return *form_; }
+    [[nodiscard]] BuildParamsWindow& params() const { return *form_->buildParamsWindow(); }
+    [[nodiscard]] PlotArea& image() const { return *form_->plotArea(); }
+    void apply() const { QTest::mouseClick(params().bApply(), Qt::LeftButton); }
+    // The four limit texts, "xmin xmax ymin ymax".
+    [[nodiscard]] QString limits() const {
+        return QStringList{fields()[0]->text(), fields()[1]->text(), fields()[2]->text(), fields()[3]->text()}
+            .join(' ');
+    }
+    void setLimits(const QString& limits) const {
+        for (int i = 0; i < 4; ++i)
+            fields()[i]->setText(limits.section(QLatin1Char(' '), i, i));
+    }
+
+  private:
+    [[nodiscard]] std::array<QLineEdit*, 4> fields() const {
+        return {params().exmin(), params().exmax(), params().eymin(), params().eymax()};
+    }
+    QTemporaryDir config_;
+    std::unique_ptr<TForm1> form_;
+};
+
+} // namespace orvex::testing
