@@ -6,13 +6,11 @@
 
 #include "ActionTable.h"
 #include "BuildParamsWindow.h"
-#include "ErrorReport.h"
 #include "GraphCommands.h"
 #include "GraphDocument.h"
 #include "MessageReport.h"
 #include "NumberText.h"
 #include "PlotArea.h"
-#include "SettingsFile.h"
 #include "TForm1.h"
 #include "ViewController.h"
 
@@ -40,6 +38,16 @@ inline QStringList& Messages() {
 inline void CatchMessages() {
     Messages().clear();
     SetMessageHandler([](QWidget*, const QString& text) { Messages().append(text); });
+}
+
+inline QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 struct GraphBench {
@@ -78,10 +86,8 @@ class MainWindowBench {
     explicit MainWindowBench(const QByteArray& settings = {}) {
         qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
         QDir(config_.path()).mkpath(QStringLiteral("orvex"));
-        QFile file(config_.filePath(QStringLiteral("orvex/orxsettings.ini")));
-        if (!settings.isEmpty() && file.open(QIODevice::WriteOnly))
-            file.write(settings);
-        file.close();
+        if (!settings.isEmpty())
+            WriteAll(config_.filePath(QStringLiteral("orvex/orxsettings.ini")), settings);
         CatchMessages();
         SetDecimalSeparator('.');
         form_ = std::make_unique<TForm1>();
@@ -103,12 +109,14 @@ class MainWindowBench {
     void apply() const { QTest::mouseClick(params().bApply(), Qt::LeftButton); }
     // The four limit texts, "xmin xmax ymin ymax".
     [[nodiscard]] QString limits() const {
-        return QStringList{fields()[0]->text(), fields()[1]->text(), fields()[2]->text(), fields()[3]->text()}
-            .join(' ');
+        QStringList texts;
+        for (QLineEdit* field : fields())
+            texts << field->text();
+        return texts.join(' ');
     }
     void setLimits(const QString& limits) const {
         for (int i = 0; i < 4; ++i)
-            fields()[i]->setText(limits.section(QLatin1Char(' '), i, i));
+            fields()[i]->setText(limits.section(' ', i, i));
     }
 
   private:

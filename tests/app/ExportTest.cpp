@@ -1,14 +1,10 @@
 // Handing the picture out: a BMP file, the clipboard, a printed page.
+#include "AppTestBench.h"
 #include "PictureExport.h"
 
 #include <QClipboard>
-#include <QDir>
-#include <QFile>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
-#include <QTemporaryDir>
-#include <QTest>
 
 using orvex::PictureExport;
 
@@ -29,21 +25,12 @@ class ExportTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void bitmap_data() {
-        QTest::addColumn<QString>("written");
-        QTest::newRow("graph") << "graph.bmp";
-        QTest::newRow("graph.bmp") << "graph.bmp";
-        QTest::newRow("graph.BMP") << "graph.BMP";
-        QTest::newRow("graph.png") << "graph.png.bmp";
-    }
     void bitmap() {
-        QFETCH(QString, written);
         QTemporaryDir dir;
-        QFile(dir.filePath(written)).open(QIODevice::WriteOnly); // an old file is replaced
-        QCOMPARE(PictureExport::saveBitmap(Picture(), dir.filePath(QTest::currentDataTag())),
-                 dir.filePath(written));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
-        QCOMPARE(QImage(dir.filePath(written), "BMP").convertToFormat(QImage::Format_RGB32), Picture());
+        for (const char* name : {"graph", "graph.bmp"}) // the second replaces the first, under its name
+            QCOMPARE(PictureExport::saveBitmap(Picture(), dir.filePath(name)), dir.filePath("graph.bmp"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"graph.bmp"});
+        QCOMPARE(QImage(dir.filePath("graph.bmp"), "BMP").convertToFormat(QImage::Format_RGB32), Picture());
     }
 
     void clipboardHoldsPicture() {
@@ -59,9 +46,7 @@ class ExportTest : public QObject {
             printer.setOutputFileName(dir.filePath("page.pdf"));
             PictureExport::printTo(printer, Picture());
         }
-        QFile file(dir.filePath("page.pdf"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray pdf = file.readAll();
+        const QByteArray pdf = orvex::testing::ReadAll(dir.filePath("page.pdf"));
         QVERIFY(pdf.startsWith("%PDF"));
         QCOMPARE(pdf.count("/Type /Page") - pdf.count("/Type /Pages"), 1); // page objects, not the page tree
         QVERIFY(pdf.contains("/Subtype /Image"));                          // the picture is on the page

@@ -9,14 +9,10 @@
 using orvex::testing::MainWindowBench;
 using orvex::testing::Messages;
 
-namespace {
-int HintDelay() {
-    return QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay);
-}
-} // namespace
-
 class StartupTest : public QObject {
     Q_OBJECT
+
+    static int hintDelay() { return QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay); }
 
   private slots:
     void readsSettings_data() {
@@ -37,7 +33,7 @@ class StartupTest : public QObject {
         QFETCH(QString, expected);
         MainWindowBench bench(file);
         QCOMPARE(QStringList({bench.limits(), bench.params().edit1()->text(), bench.params().edit2()->text(),
-                              bench.form().themeSelector()->currentText(), QString::number(HintDelay())})
+                              bench.form().themeSelector()->currentText(), QString::number(hintDelay())})
                      .join(' '),
                  expected);
         QCOMPARE(bench.form().themes().current(), bench.form().themeSelector()->currentText());
@@ -59,7 +55,7 @@ class StartupTest : public QObject {
     void badLimitIsReportedOnce() {
         MainWindowBench bench("[Limits]\nXMin=abc\n[HintPause]\nPause=250\n");
         QCOMPARE(Messages(), QStringList{QStringLiteral("'abc' is not a valid floating point value")});
-        QVERIFY(HintDelay() != 250); // the steps after the first picture were skipped
+        QVERIFY(hintDelay() != 250); // the steps after the first picture were skipped
         QSignalSpy redrawn(&bench.form().view(), &orvex::ViewController::redrawn);
         bench.form().resize(700, 500);
         bench.apply(); // every redraw stops silently until the text is corrected

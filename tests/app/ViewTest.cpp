@@ -22,26 +22,21 @@ void MoveTo(QWidget* target, QPoint at) {
 // Sends one input to the main window: a key sequence ("Ctrl+F11"), a click on the plot area ("Shift+left")
 // or turns of the wheel over it ("Ctrl+wheel -120 60").
 void Send(MainWindowBench& bench, const QString& input) {
-    const QString last = input.section(QLatin1Char('+'), -1);
+    const QString last = input.section('+', -1);
     Qt::KeyboardModifiers modifiers;
-    modifiers.setFlag(Qt::ShiftModifier, input.contains(QStringLiteral("Shift+")));
-    modifiers.setFlag(Qt::ControlModifier, input.contains(QStringLiteral("Ctrl+")));
-    QWidget* image = &bench.image();
+    modifiers.setFlag(Qt::ShiftModifier, input.contains("Shift+"));
+    modifiers.setFlag(Qt::ControlModifier, input.contains("Ctrl+"));
     const QPointF at(50, 50);
-    const QStringList deltas = last.split(QLatin1Char(' ')).mid(1);
-    for (const QString& delta : deltas) {
-        QWheelEvent event(at, image->mapToGlobal(at), QPoint(), QPoint(0, delta.toInt()), Qt::NoButton,
-                          modifiers, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(image, &event);
-    }
-    const Qt::MouseButton button = last == "left"     ? Qt::LeftButton
-                                   : last == "right"  ? Qt::RightButton
-                                   : last == "middle" ? Qt::MiddleButton
-                                                      : Qt::NoButton;
-    if (button != Qt::NoButton)
-        QTest::mouseClick(image, button, modifiers, at.toPoint());
-    else if (deltas.isEmpty())
+    if (last == "left" || last == "right")
+        QTest::mouseClick(&bench.image(), last == "left" ? Qt::LeftButton : Qt::RightButton, modifiers,
+                          at.toPoint());
+    else if (!last.startsWith("wheel"))
         QTest::keySequence(&bench.form(), QKeySequence(input));
+    for (const QString& delta : last.split(' ').mid(1)) {
+        QWheelEvent event(at, bench.image().mapToGlobal(at), QPoint(), QPoint(0, delta.toInt()), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&bench.image(), &event);
+    }
 }
 
 // y = 0 in red, joined lines three pixels wide.
@@ -68,10 +63,8 @@ class ViewTest : public QObject {
         row("Shift+left", {"-6 6 -5 5"});
         row("Shift+Ctrl+left", {"-6 6 -6 6"}, 2);
         row("Ctrl+right", {"-5 5 -4 4"});
-        row("middle", {"-5 5 -5 5"}, 0);
         row("wheel -120", {"-4 6 -5 5"});
         row("Shift+wheel 120", {"-5 5 -6 4"});
-        row("wheel -240", {"-3 7 -5 5"}, 2);
         row("wheel 60 30 30 60", {"-6 4 -5 5"}); // half steps add up
     }
     void navigation() {
@@ -103,10 +96,6 @@ class ViewTest : public QObject {
             QTRY_COMPARE(bench.form().statusPanels()->panelText(1), expected);
             QCOMPARE(bench.image().toolTip(), expected);
         }
-        QCOMPARE(
-            bench.form().statusPanels()->panelText(0),
-            QStringLiteral("Масштабируйте график с помощью кнопок мыши, передвигайте область построения с "
-                           "помощью колеса мыши (Ctrl, Shift - по осям)."));
         QVERIFY(Messages().isEmpty());
     }
 
@@ -140,21 +129,18 @@ class ViewTest : public QObject {
                  shown.convertToFormat(QImage::Format_RGB32));
     }
 
-    void tinyPlotArea_data() {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("0x0") << QSize(0, 0);
-        QTest::newRow("1x1") << QSize(1, 1);
-    }
     void tinyPlotArea() {
-        QFETCH(QSize, size);
         MainWindowBench bench;
         QVERIFY(bench.form().document().append(kRedLine, QStringLiteral("0")));
-        bench.image().setFixedSize(size);
-        QTRY_COMPARE(bench.image().size(), size);
-        bench.apply();
-        QTest::keyClick(&bench.form(), Qt::Key_F11);
-        QCOMPARE(bench.limits(), QStringLiteral("-4 4 -4 4"));
-        if (!size.isEmpty()) {
+        for (const QSize size : {QSize(0, 0), QSize(1, 1)}) {
+            bench.setLimits("-5 5 -5 5");
+            bench.image().setFixedSize(size);
+            QTRY_COMPARE(bench.image().size(), size);
+            bench.apply();
+            QTest::keyClick(&bench.form(), Qt::Key_F11);
+            QCOMPARE(bench.limits(), QStringLiteral("-4 4 -4 4"));
+            if (size.isEmpty())
+                continue;
             MoveTo(&bench.image(), QPoint(size.width() / 2, size.height() / 2));
             QTRY_VERIFY(!bench.form().statusPanels()->panelText(1).isEmpty());
             QCOMPARE(bench.image().picture().size(), size);

@@ -12,22 +12,12 @@ class AboutBoxTest : public QObject, DialogBench<orvex::TAboutBox> {
         dlg_->openOver();
         QCOMPARE(dlg_->windowTitle(), QString("О программе"));
         QCOMPARE(text("ProductName"), QString("Orvex"));
-        QVERIFY(find<QLabel>("ProductName")->font().bold());
         QCOMPARE(text("Version"), QString("Версия 1.0 RC2"));
-        QVERIFY(text("Comments").contains("Orvex"));
         QCOMPARE(text("Comments").count('.'), 2); // two sentences
-        QCOMPARE(find<QPushButton>("Button1")->text(), QString("Закрыть"));
-    }
-
-    void everyWayOfClosingEnablesTheWindows_data() {
-        QTest::addColumn<QString>("way");
-        QTest::newRow("Закрыть") << "Button1";
-        QTest::newRow("close button") << "close";
     }
 
     void everyWayOfClosingEnablesTheWindows() {
-        QFETCH(QString, way);
-        checkClosing([this] { dlg_->openOver(); }, way);
+        checkClosing([this] { dlg_->openOver(); }, {"Button1", "close"});
     }
 };
 

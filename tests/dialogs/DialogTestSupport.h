@@ -21,19 +21,17 @@ template <typename Dialog> class DialogBench {
     // Call from the test's init(): the previous dialog goes before the windows it blocked.
     void renew() {
         dlg_.reset();
-        mainWindow_ = std::make_unique<QWidget>();
-        buildWindow_ = std::make_unique<QWidget>();
-        mainWindow_->show();
-        buildWindow_->show();
+        for (auto& window : windows_) {
+            window = std::make_unique<QWidget>();
+            window->show();
+        }
         dlg_ = std::make_unique<Dialog>();
-        dlg_->setBlockedWindows({mainWindow_.get(), buildWindow_.get()});
+        dlg_->setBlockedWindows({windows_[0].get(), windows_[1].get()});
     }
 
-    [[nodiscard]] bool windowsEnabled() const {
-        return mainWindow_->isEnabled() && buildWindow_->isEnabled();
-    }
-    [[nodiscard]] bool windowsDisabled() const {
-        return !mainWindow_->isEnabled() && !buildWindow_->isEnabled();
+    // How many of the two blocked windows are enabled: 2, or 0 while the dialog is open.
+    [[nodiscard]] int enabledWindows() const {
+        return int(windows_[0]->isEnabled()) + int(windows_[1]->isEnabled());
     }
 
     template <typename T> T* find(const QString& name) const {
@@ -47,9 +45,8 @@ template <typename Dialog> class DialogBench {
     // Sets fields given as "ObjectName=text" (a slider takes the text as its value).
     void fill(const QStringList& fields) const {
         for (const QString& field : fields) {
-            const qsizetype at = field.indexOf('=');
-            auto* w = find<QWidget>(field.left(at));
-            const QString value = field.mid(at + 1);
+            auto* w = find<QWidget>(field.section('=', 0, 0));
+            const QString value = field.section('=', 1);
             if (auto* edit = qobject_cast<QLineEdit*>(w))
                 edit->setText(value);
             else if (auto* box = qobject_cast<QComboBox*>(w))
@@ -75,26 +72,25 @@ template <typename Dialog> class DialogBench {
         return box;
     }
 
-    // Opens the dialog, then closes it by `way` ("close", "escape", "hide" or a button's object name):
-    // the blocked windows are disabled while it is open and enabled again after.
-    void checkClosing(const std::function<void()>& open, const QString& way) {
+    // Opens the dialog and closes it by each of `ways` ("close", "escape", "hide" or a button's object
+    // name): the blocked windows are disabled while it is open and enabled again after.
+    void checkClosing(const std::function<void()>& open, const QStringList& ways) {
         QCOMPARE(dlg_->parentWidget(), nullptr); // a parent window would stay disabled with the others
-        open();
-        QVERIFY(dlg_->isVisible() && !dlg_->isModal());
-        QVERIFY(windowsDisabled());
-        if (way == "close")
-            dlg_->close();
-        else if (way == "escape")
-            QTest::keyClick(dlg_.get(), Qt::Key_Escape);
-        else if (way == "hide")
-            dlg_->hide();
-        else
-            QTest::mouseClick(find<QPushButton>(way), Qt::LeftButton);
-        QVERIFY(!dlg_->isVisible());
-        QVERIFY(windowsEnabled());
+        for (const QString& way : ways) {
+            open();
+            QVERIFY(dlg_->isVisible() && !dlg_->isModal() && enabledWindows() == 0);
+            if (way == "close")
+                dlg_->close();
+            else if (way == "escape")
+                QTest::keyClick(dlg_.get(), Qt::Key_Escape);
+            else if (way == "hide")
+                dlg_->hide();
+            else
+                QTest::mouseClick(find<QPushButton>(way), Qt::LeftButton);
+            QVERIFY2(!dlg_->isVisible() && enabledWindows() == 2, qPrintable(way));
+        }
     }
 
-    std::unique_ptr<QWidget> mainWindow_;
-    std::unique_ptr<QWidget> buildWindow_;
+    std::unique_ptr<QWidget> windows_[2];
     std::unique_ptr<Dialog> dlg_;
 };

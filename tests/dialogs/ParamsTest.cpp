@@ -4,9 +4,7 @@
 #include "SettingsFile.h"
 #include "TParams.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <string_view>
@@ -27,46 +25,34 @@ class ParamsTest : public QObject, DialogBench<orvex::TParams> {
     Q_OBJECT
 
     // Sets the nine controls to `texts` in the order of kControls, or reads them.
-    void setValues(const QStringList& texts) {
-        QStringList fields;
+    void setValues(const QStringList& texts) const {
         for (int i = 0; i < 9; ++i)
-            fields << QString(kControls[i]) + "=" + texts[i];
-        fill(fields);
+            fill({QString(kControls[i]) + "=" + texts[i]});
     }
-    QStringList values() const {
+    [[nodiscard]] QStringList values() const {
         QStringList texts;
         for (const char* name : kControls) {
             auto* w = find<QWidget>(name);
-            if (auto* edit = qobject_cast<QLineEdit*>(w))
-                texts << edit->text();
-            else if (auto* box = qobject_cast<QComboBox*>(w))
-                texts << box->currentText();
-            else
-                texts << QString::number(qobject_cast<QSlider*>(w)->value());
+            const char* shown = qobject_cast<QLineEdit*>(w)   ? "text"
+                                : qobject_cast<QComboBox*>(w) ? "currentText"
+                                                              : "value";
+            texts << w->property(shown).toString();
         }
         return texts;
     }
-    QByteArray fileContent() const {
-        QFile file(path_);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void writeFile(const QByteArray& content) {
-        QDir().mkpath(QFileInfo(path_).path());
+    void writeFile(const QByteArray& content) const {
         QFile file(path_);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
     }
 
-    std::unique_ptr<QTemporaryDir> dir_;
+    QTemporaryDir dir_;
+    const QString path_ = dir_.filePath("orxsettings.ini");
     std::unique_ptr<orvex::SettingsFile> settings_;
-    QString path_;
 
   private slots:
     void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_CONFIG_HOME", dir_->path().toUtf8());
-        settings_ = std::make_unique<orvex::SettingsFile>(orvex::DefaultSettingsPath());
-        path_ = QString::fromStdString(settings_->path().string());
-        QVERIFY(path_.startsWith(dir_->path()));
+        QFile::remove(path_);
+        settings_ = std::make_unique<orvex::SettingsFile>(path_.toStdString());
         renew();
     }
 
@@ -80,7 +66,6 @@ class ParamsTest : public QObject, DialogBench<orvex::TParams> {
                                               "Pause=soon\n[Quality]\nGraph=37\n")
                                 << QStringList{"abc", "5", "-5", "5", "10", "7", "soon", "Blue", "37"};
     }
-
     void showsTheFile() {
         QFETCH(QByteArray, file);
         QFETCH(QStringList, shown);
@@ -106,36 +91,28 @@ class ParamsTest : public QObject, DialogBench<orvex::TParams> {
 
     void closingWithoutSavingWritesNothing() {
         writeFile("[Limits]\nXMin=-8\n");
-        const QByteArray before = fileContent();
         dlg_->openWithSettings(settings_.get());
         setValues({"99", "99", "99", "99", "99", "99", "99", "Stripes", "5"});
         QTest::mouseClick(find<QPushButton>("NotApply"), Qt::LeftButton);
-        QCOMPARE(fileContent(), before);
+        QFile file(path_);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[Limits]\nXMin=-8\n"));
     }
 
     void refusedWriteKeepsTheDialogOpen() {
         // The settings folder is a plain file, so no write can succeed.
-        QFile blocker(dir_->filePath("blocker"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        const QString path = blocker.fileName() + "/orxsettings.ini";
+        const QString path = path_ + "/orxsettings.ini";
+        writeFile({});
         orvex::SettingsFile refused(path.toStdString());
         dlg_->openWithSettings(&refused);
         QCOMPARE(clickThroughBox("Apply").value(1), "Unable to write to " + path);
-        QVERIFY(dlg_->isVisible() && windowsDisabled());
+        QVERIFY(dlg_->isVisible() && enabledWindows() == 0);
         QTest::mouseClick(find<QPushButton>("NotApply"), Qt::LeftButton);
-        QVERIFY(windowsEnabled());
-    }
-
-    void everyWayOfClosingEnablesTheWindows_data() {
-        QTest::addColumn<QString>("way");
-        for (const char* way : {"Apply", "NotApply", "close"})
-            QTest::newRow(way) << way;
+        QCOMPARE(enabledWindows(), 2);
     }
 
     void everyWayOfClosingEnablesTheWindows() {
-        QFETCH(QString, way);
-        checkClosing([this] { dlg_->openWithSettings(settings_.get()); }, way);
+        checkClosing([this] { dlg_->openWithSettings(settings_.get()); }, {"Apply", "NotApply", "close"});
     }
 };
 

@@ -1,10 +1,5 @@
 // The derivative texts before simplification, and the node count the rules predict for them.
-#include "DiffError.h"
 #include "DiffTestSupport.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
 
 namespace orvex::test {
 namespace {
@@ -27,14 +22,10 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"tg(2*x)", "(1/(cos(((2)*(x)))^2)*(((0)*(x)+(1)*(2))))"},
                       TextCase{"abs(x)", "(sgn(x)*(1))"}, TextCase{"sin(2)", "(cos(2)*(0))"},
                       TextCase{"sign(x^2)+heaviside(x)", "((0)+(0))"}, TextCase{"X-t", "((0)-(0))"},
-                      TextCase{"x^1", "((1)*(x)^(0)*(1))"}, TextCase{"x^0", "((0)*(x)^(-1)*(1))"},
-                      TextCase{"x^(-2)", "((-2)*(x)^(-3)*(1))"}, TextCase{"x^1E1", "((1E1)*(x)^(9)*(1))"},
-                      TextCase{"x^2.5e1", "((2.5e1)*(x)^(24)*(1))"},
-                      TextCase{"x^1e-5", "((1e-5)*(x)^(-0.99999)*(1))"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    FunctionRules, DerivativeText,
-    ::testing::Values(TextCase{"cos(x)", "(-sin(x)*(1))"}, TextCase{"ctg(x)", "(-1/(sin(x)^2)*(1))"},
+                      TextCase{"x^0", "((0)*(x)^(-1)*(1))"}, TextCase{"x^2.5e1", "((2.5e1)*(x)^(24)*(1))"},
+                      TextCase{"x^1e-5", "((1e-5)*(x)^(-0.99999)*(1))"},
+                      // One row per function rule.
+                      TextCase{"cos(x)", "(-sin(x)*(1))"}, TextCase{"ctg(x)", "(-1/(sin(x)^2)*(1))"},
                       TextCase{"sqrt(x)", "(0.5/sqrt(x)*(1))"}, TextCase{"exp(x)", "(exp(x)*(1))"},
                       TextCase{"arcsin(x)", "(1/sqrt(1-(x)^2)*(1))"},
                       TextCase{"arccos(x)", "(-1/sqrt(1-(x)^2)*(1))"},
@@ -51,28 +42,20 @@ TEST_P(NodePrediction, MatchesTheParsedText) {
     TTreeBench bench;
     const int root = bench.Parse(GetParam());
     ASSERT_NE(root, 0) << GetParam();
-    const int formulaNodes = bench.Nodes->NodeCount();
     TDerivativeRules rules(*bench.Nodes, "x", TNodeTable::MaxNodes);
-    const std::string full = rules.PrintFull(root);
-    EXPECT_EQ(rules.TextNodes(), formulaNodes);
     const std::string derivative = rules.DiffText(root);
-    const int predicted = rules.TextNodes();
-
     TTreeBench check;
-    ASSERT_NE(check.Parse(full), 0) << full;
-    EXPECT_EQ(check.Nodes->NodeCount(), formulaNodes) << full;
-    check.Nodes->ClearNodes();
     ASSERT_NE(check.Parse(derivative), 0) << derivative;
-    EXPECT_EQ(check.Nodes->NodeCount(), predicted) << derivative;
+    EXPECT_EQ(check.Nodes->NodeCount(), rules.TextNodes()) << derivative;
 }
 
 // Between them the formulas hold every node kind.
-INSTANTIATE_TEST_SUITE_P(EveryKind, NodePrediction,
-                         ::testing::Values("x+y-2*x/z", "-(-2*x)^(-2)^3", "cos(x)*sin(x)-tg(x)/ctg(x)",
-                                           "abs(x)+sgn(x)+sign(x)+sqrt(x)*ln(-x)*exp(x)",
-                                           "arcsin(x)-arccos(x)*arctg(x)/arcctg(x)",
-                                           "sh(x)*ch(x)+th(x)/cth(x)-h(x)+heaviside(x)",
-                                           "x/(x/(x/(x*sin(x^2))))"));
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, NodePrediction,
+    ::testing::Values("x+y-2*x/z-(-2*x)^(-2)^3", "x/(x/(x/(x*sin(x^2))))",
+                      "cos(x)*sin(x)-tg(x)/ctg(x)+abs(x)+sgn(x)+sign(x)+sqrt(x)*ln(-x)*exp(x)",
+                      "arcsin(x)-arccos(x)*arctg(x)/arcctg(x)+sh(x)*ch(x)+th(x)/cth(x)-h(x)"
+                      "+heaviside(x)"));
 
 TEST(DerivativeRules, StopsWhenTheTextCannotFit) {
     TTreeBench bench;

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "DerivativeRules.h"
+#include "DiffError.h"
 #include "FormulaParser.h"
 #include "NodeTable.h"
 #include "Simplifier.h"
 #include "TreePrinter.h"
+
+#include <gtest/gtest.h>
 
 #include <exception>
 #include <memory>
@@ -53,14 +56,13 @@ inline std::string Nested(const std::string& open, int levels, const std::string
     return Repeat(open, levels) + core + std::string(static_cast<std::size_t>(levels), ')');
 }
 
-// The message of the error that `action` raises, or "" when it succeeds.
-template <class Action> std::string FailureOf(Action action) {
+// The text that `action` returns, or the message of the error it raises.
+template <class Action> std::string TextOrFailure(Action action) {
     try {
-        action();
+        return action();
     } catch (const std::exception& e) {
         return e.what();
     }
-    return "";
 }
 
 } // namespace orvex::test

@@ -2,10 +2,6 @@
 // and the nesting bound.
 #include "DiffTestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-
 namespace orvex::test {
 namespace {
 
@@ -23,11 +19,9 @@ INSTANTIATE_TEST_SUITE_P(Precedence, ParserShape,
                                            TextCase{"a+b*c", "((a)+(((b)*(c))))"},
                                            TextCase{"x^2^3", "((((x)^(2)))^(3))"},
                                            TextCase{"-x^2", "(-(((x)^(2))))"}, TextCase{"-2^2", "((-2)^(2))"},
-                                           TextCase{"-x*y", "(-(((x)*(y))))"}, TextCase{"-2*x", "((-2)*(x))"},
-                                           TextCase{"2*(-3)", "((2)*(-3))"}, TextCase{"-(x)", "(-(x))"},
-                                           TextCase{"-+x", "(-(x))"}, TextCase{"x ^ ( -2 )", "((x)^(-2))"},
-                                           TextCase{"1.5E-3", "1.5E-3"}, TextCase{"x_1*Sin", "((x_1)*(Sin))"},
-                                           TextCase{"h(sign(x))", "h(sign(x))"}));
+                                           TextCase{"-x*y", "(-(((x)*(y))))"}, TextCase{"-+x", "(-(x))"},
+                                           TextCase{"x ^ ( -2 )", "((x)^(-2))"}, TextCase{"1.5E-3", "1.5E-3"},
+                                           TextCase{"x_1*Sin", "((x_1)*(Sin))"}));
 
 class ParserRejects : public ::testing::TestWithParam<const char*> {};
 
@@ -37,10 +31,9 @@ TEST_P(ParserRejects, MalformedText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Syntax, ParserRejects,
-                         ::testing::Values("", "()", "x+", "2*-3", "x+-1", "--x", "2x", "1 2", "sin x",
-                                           "sin()", "lg(x)", "Sin(x)", "x^x", "x^(1/2)", "x^-1", "x^(2", "3.",
-                                           "1e", "1e+", "(x", "x)", "x)+y", "x,1", "2$", ".5", "(,x)",
-                                           "x*\xE0"));
+                         ::testing::Values("", "()", "x+", "2*-3", "--x", "2x", "1 2", "sin x", "lg(x)",
+                                           "sec(x)", "Sin(x)", "|x|", "x:2", "x^x", "x^(1/2)", "x^-1", "3.",
+                                           "1e+", "(x", "x)+y", "x,1", "2$", ".5", "(,x)", "x*\xE0"));
 
 TEST(FormulaParser, NodeTableHoldsAtMost5000Nodes) {
     TTreeBench bench;
@@ -58,9 +51,7 @@ TEST(FormulaParser, NestingIsBoundedAndAFailureLeavesNoTrace) {
         bench.Nodes->ClearNodes();
         EXPECT_NE(bench.Parse(Nested(open, bound)), 0) << open;
         EXPECT_EQ(bench.Parse(Nested(open, bound + 1)), 0) << open;
-        EXPECT_EQ(bench.Parse(Nested(open, 50000)), 0) << open;
     }
-    EXPECT_EQ(bench.Parse(std::string(100000, '(')), 0);
     bench.Nodes->ClearNodes();
     EXPECT_EQ(bench.Shape(bench.Parse("(x+1)*2")), "((((x)+(1)))*(2))");
 }

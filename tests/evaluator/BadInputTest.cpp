@@ -12,9 +12,7 @@ namespace {
 void EvaluateSafely(std::string_view text) {
     long double value = 0;
     try {
-        if (EvaluateExpression(text, value)) {
-            ASSERT_TRUE(std::isfinite(value)) << '"' << text << '"';
-        }
+        ASSERT_TRUE(!EvaluateExpression(text, value) || std::isfinite(value)) << '"' << text << '"';
     } catch (const ArithmeticError&) {
     }
 }
@@ -23,8 +21,8 @@ const std::vector<std::string_view> kFunctions = {"ch",    "sh",     "ach", "ash
                                                   "csec",  "cos",    "tg",  "ctg", "tgh", "arcsin", "arccos",
                                                   "arctg", "arcctg", "abs", "ln",  "lg"};
 const std::vector<std::string_view> kAtoms = {"x", "x", "0", "1", "2,5", "9999", "0.001", "pi", "|x|", "2x"};
-const std::vector<std::string_view> kOperators = {"+", "-", "*", "/", "^", ":"};
-const std::vector<std::string_view> kNoise = {"#", "(", ")", "|", "^", "-", " ", ",", "e", "\xF0", "\xFF"};
+const std::string_view kOperators = "+-*/^:";
+const std::string_view kNoise = "#()|^- ,e\xF0\xFF";
 
 // A well-formed formula, so that the arithmetic (and its faults) is reached.
 std::string RandomExpression(std::mt19937& random, int depth) {
@@ -41,12 +39,10 @@ std::string RandomExpression(std::mt19937& random, int depth) {
     return out;
 }
 
-class BadInputTest : public ::testing::TestWithParam<char> {};
-
 // Random formulas, some with a stray character, some of raw bytes: prepared and evaluated at several x,
-// and evaluated raw as if a caller skipped preparation.
-TEST_P(BadInputTest, RandomFormulas) {
-    const SeparatorScope scope(GetParam());
+// and evaluated raw as if a caller skipped preparation. The atoms hold both separators.
+TEST(BadInputTest, RandomFormulas) {
+    const SeparatorScope scope(',');
     const long double xs[] = {0, -1.5L, 1e-5L, 3, -7e300L, 1e4000L, 123456.789L};
     std::mt19937 random(2024);
     for (int i = 0; i < 5000; ++i) {
@@ -58,20 +54,19 @@ TEST_P(BadInputTest, RandomFormulas) {
         } else {
             formula = RandomExpression(random, 3);
             if (i % 4 == 1)
-                formula.insert(random() % (formula.size() + 1), kNoise[random() % kNoise.size()]);
+                formula.insert(random() % (formula.size() + 1), 1, kNoise[random() % kNoise.size()]);
         }
         ASSERT_NO_FATAL_FAILURE(EvaluateSafely(formula));
-        std::string prepared = formula;
-        PrepareFormula(prepared, "x");
-        ASSERT_LE(prepared.size(), kMaxFormulaLength) << formula;
+        PrepareFormula(formula, "x");
+        ASSERT_LE(formula.size(), kMaxFormulaLength) << formula;
         for (const long double x : xs)
-            ASSERT_NO_FATAL_FAILURE(EvaluateSafely(SubstituteVariable(prepared, 'x', x))) << formula;
+            ASSERT_NO_FATAL_FAILURE(EvaluateSafely(SubstituteVariable(formula, 'x', x))) << formula;
     }
 }
 
 // Texts far longer than any formula: thousands of signs, brackets, "#" and digits.
-TEST_P(BadInputTest, ExtremeTexts) {
-    const SeparatorScope scope(GetParam());
+TEST(BadInputTest, ExtremeTexts) {
+    const SeparatorScope scope(',');
     const std::string one = "#1#";
     for (const std::string& text :
          {std::string(5001, '-') + "+" + one + std::string(3000, '+'), std::string(3000, ')'),
@@ -81,15 +76,10 @@ TEST_P(BadInputTest, ExtremeTexts) {
         ASSERT_NO_FATAL_FAILURE(EvaluateSafely(text)) << text.substr(0, 20);
 
     long double value = 0;
-    EXPECT_TRUE(EvaluateExpression(std::string(5000, '-') + one, value));
-    EXPECT_EQ(value, 1);
-    EXPECT_TRUE(EvaluateExpression(std::string(200, '(') + one, value));
-    EXPECT_EQ(value, 1);
+    EXPECT_TRUE(EvaluateExpression(std::string(5000, '-') + one, value) && value == 1);
+    EXPECT_TRUE(EvaluateExpression(std::string(200, '(') + one, value) && value == 1);
     EXPECT_FALSE(EvaluateExpression(std::string(100000, '(') + one, value)); // deeper than any formula
 }
-
-INSTANTIATE_TEST_SUITE_P(Separators, BadInputTest, ::testing::Values(',', '.'),
-                         [](const auto& info) { return info.param == '.' ? "Point" : "Comma"; });
 
 } // namespace
 } // namespace orvex::test

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -28,15 +27,10 @@ inline std::string ForSeparator(std::string text, char separator) {
     return text;
 }
 
-// Every case of a table under both separators, named "Case<n>Comma" / "Case<n>Point".
+// Every case of a table under both separators.
 template <class Case> auto BothSeparators(const std::vector<Case>& cases) {
     return ::testing::Combine(::testing::ValuesIn(cases), ::testing::Values(',', '.'));
 }
-struct SeparatorCaseName {
-    template <class Param> std::string operator()(const ::testing::TestParamInfo<Param>& info) const {
-        return "Case" + std::to_string(info.index / 2) + (std::get<1>(info.param) == '.' ? "Point" : "Comma");
-    }
-};
 
 inline constexpr const char* kNoValue = "no value";
 

@@ -7,7 +7,6 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <numbers>
 #include <optional>
 #include <random>
 
@@ -25,17 +24,13 @@ struct TextCase {
 
 const std::vector<TextCase> kTextCases = {
     // 15 digits: computed results and limit texts.
-    {0, 15, "0"},
     {-0.0L, 15, "0"},
-    {-1.5L, 15, "-1,5"},
-    {1.0L / 3, 15, "0,333333333333333"},
     {-2.0L / 3, 15, "-0,666666666666667"},
     {0.0001L, 15, "0,0001"},
     {0.00001L, 15, "1E-5"},
     {123456789012345, 15, "123456789012345"},
     {1e15L, 15, "1E15"},
     {12345678901234567, 15, "1,23456789012346E16"},
-    {std::numbers::pi_v<long double>, 15, "3,14159265358979"},
     {999999999999999.5L, 15, "1E15"},             // the carry leaves fixed notation
     {0.99999999999999999L, 15, "1"},              // carry out of the first digit
     {0.000099999999999999999L, 15, "0,0001"},     // carry into fixed notation
@@ -44,7 +39,6 @@ const std::vector<TextCase> kTextCases = {
     {std::numeric_limits<long double>::denorm_min(), 15, "3,64519953188247E-4951"},
     // 2 digits: grid labels; 4: quadratic roots.
     {0.125L, 2, "0,13"},
-    {0.375L, 2, "0,38"},
     {99.5L, 2, "1E2"},
     {12345, 4, "1,235E4"},
     {9999.5L, 4, "1E4"},
@@ -59,7 +53,7 @@ TEST_P(NumberTextTest, WritesTheGeneralText) {
     EXPECT_EQ(NumberText(c.value, c.digits), ForSeparator(c.expected, separator));
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, NumberTextTest, BothSeparators(kTextCases), SeparatorCaseName());
+INSTANTIATE_TEST_SUITE_P(Values, NumberTextTest, BothSeparators(kTextCases));
 
 struct ReadCase {
     const char* text; // "," is the separator in force, "." the other one
@@ -67,19 +61,15 @@ struct ReadCase {
 };
 
 const std::vector<ReadCase> kReadCases = {
-    {"5", 5},
     {"5,", 5},
     {",5", 0.5L},
-    {"5e-3", 0.005L},
     {"+,5E+1", 5},
     {",", 0},
     {" -7 ", -7},
     {"5E", 5},
-    {"12345678901234567890123", 12345678901234567890123.0L},
     {"1E-5000", 0},
     {"1E4933", std::nullopt}, // beyond the extended range
     {"", std::nullopt},
-    {"-", std::nullopt},
     {"E5", std::nullopt},
     {"1.5", std::nullopt}, // the other separator
     {"1,5,", std::nullopt},
@@ -96,7 +86,7 @@ TEST_P(ReadNumberTest, FollowsTheReadingRule) {
     EXPECT_EQ(ReadNumber(text), c.expected) << text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ReadNumberTest, BothSeparators(kReadCases), SeparatorCaseName());
+INSTANTIATE_TEST_SUITE_P(Texts, ReadNumberTest, BothSeparators(kReadCases));
 
 // The quick paths against the library's conversions: the exact 18-digit conversion over its whole range
 // and a little beyond, and the reading of short texts.
@@ -128,17 +118,12 @@ TEST(NumberTextTest, QuickPathsAgreeWithTheLibrary) {
     EXPECT_EQ(detail::ExtendedDigits(9999999999999999995.0L).exponent, 20);
 }
 
+// Integers are 32-bit, without separator or exponent; the conversion errors name the text.
 TEST(ReadIntegerTest, ReadsThirtyTwoBits) {
-    EXPECT_EQ(ReadInteger(" -7 "), -7);
     EXPECT_EQ(ReadInteger("+2147483647"), 2147483647);
-    EXPECT_EQ(ReadInteger("-2147483648"), -2147483647 - 1);
+    EXPECT_EQ(ReadInteger(" -2147483648 "), -2147483647 - 1);
     for (const char* text : {"2147483648", "99999999999999999999", "", "-", "1,0", "1E3"})
         EXPECT_EQ(ReadInteger(text), std::nullopt) << '"' << text << '"';
-}
-
-TEST(ConversionErrorTest, NamesTheText) {
-    EXPECT_EQ(StrToFloat("2,5", ','), 2.5L);
-    EXPECT_EQ(StrToInt("42"), 42);
     EXPECT_THAT([] { (void)StrToFloat("abc", ','); },
                 ThrowsMessage<ConversionError>(StrEq("'abc' is not a valid floating point value")));
     EXPECT_THAT([] { (void)StrToInt("1.5"); },

@@ -1,4 +1,6 @@
-// GoogleTest main for tests that draw text: a QGuiApplication on the offscreen platform.
+// GoogleTest main: a QGuiApplication (offscreen) for drawing text, and "." as the decimal separator.
+#include "NumberText.h"
+
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
@@ -7,5 +9,6 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
     QGuiApplication app(argc, argv);
+    orvex::SetDecimalSeparator('.');
     return RUN_ALL_TESTS();
 }

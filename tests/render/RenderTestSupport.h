@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ArithmeticError.h"
 #include "NumberText.h"
 #include "Renderer.h"
 
@@ -7,13 +8,11 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include <exception>
-#include <string>
 #include <vector>
 
 namespace orvex::test {
 
-// Columns x0..x1 of row y whose pixel has the given colour.
+// Columns x0..x1 of row y, or rows y0..y1 of column x, whose pixel has the given colour.
 inline std::vector<int> ColumnsWithColour(const QImage& image, int y, int x0, int x1, const QColor& colour) {
     std::vector<int> columns;
     for (int x = x0; x <= x1; ++x)
@@ -21,8 +20,6 @@ inline std::vector<int> ColumnsWithColour(const QImage& image, int y, int x0, in
             columns.push_back(x);
     return columns;
 }
-
-// Rows y0..y1 of column x whose pixel has the given colour.
 inline std::vector<int> RowsWithColour(const QImage& image, int x, int y0, int y1, const QColor& colour) {
     std::vector<int> rows;
     for (int y = y0; y <= y1; ++y)
@@ -44,21 +41,10 @@ inline QImage FilledImage(int w, int h, const QColor& colour) {
     return image;
 }
 
-// The message of the error that `action` raises, or "" when it succeeds.
-template <class Action> std::string FailureOf(Action action) {
-    try {
-        action();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "";
-}
-
-// Runs a case with "." as the decimal separator, whatever the user's locale.
-class PointSeparator : public testing::Test {
-  protected:
-    void SetUp() override { SetDecimalSeparator('.'); }
-    void TearDown() override { SetDecimalSeparator('\0'); }
+// Puts "," in force for one test; the tests' main puts "." in force for all others.
+struct CommaSeparator {
+    CommaSeparator() { SetDecimalSeparator(','); }
+    ~CommaSeparator() { SetDecimalSeparator('.'); }
 };
 
 } // namespace orvex::test

@@ -6,7 +6,7 @@ namespace orvex {
 namespace {
 
 // sin(x), red, lines, width 2, quality 100.
-TEST(GraphRecord, MatchesTheDocumentedBytes) {
+TEST(GraphRecord, MatchesTheDocumentedBytesAndHoldsAtMostFiftyFormulaBytes) {
     const TGraphEntry entry{"sin(x)", 0x000000FF, true, 100, 2};
     std::array<std::uint8_t, kGraphRecordSize> expected{6, 's', 'i', 'n', '(', 'x', ')'};
     expected[52] = 0xFF;
@@ -15,12 +15,8 @@ TEST(GraphRecord, MatchesTheDocumentedBytes) {
     expected[64] = 2;
     EXPECT_EQ(EncodeGraphEntry(entry), expected);
     EXPECT_EQ(DecodeGraphEntry(expected.data()), entry);
-}
-
-TEST(GraphRecord, HoldsAtMostFiftyFormulaBytes) {
-    EXPECT_EQ(CutFormula(std::string(60, 'x')), std::string(50, 'x'));
     const auto written = EncodeGraphEntry(TGraphEntry{std::string(60, 'x'), 0, false, 100, 1});
-    EXPECT_EQ(written[0], 50);
+    EXPECT_EQ(written[0], 50); // at most 50 formula bytes
     EXPECT_EQ(written[51], 0); // the padding after the text stays clear
     // A length byte above 50 counts as 50; any non-zero lines byte means lines.
     std::array<std::uint8_t, kGraphRecordSize> read{};
@@ -31,7 +27,7 @@ TEST(GraphRecord, HoldsAtMostFiftyFormulaBytes) {
     EXPECT_TRUE(DecodeGraphEntry(read.data()).DrawLines);
 }
 
-TEST(GraphDocument, RoundTripsInOrder) {
+TEST(GraphDocument, RoundTripsInOrderAndLoadsWholeRecordsUpToTheCapacity) {
     const std::vector<TGraphEntry> graphs = {{"sin(x)", 0xFF, true, 100, 2},
                                              {"x^2", 0x00FF00, false, 200, 1},
                                              {"\xF1\xE8\xED", 0x123456, true, 1, 5}};
@@ -39,16 +35,13 @@ TEST(GraphDocument, RoundTripsInOrder) {
     ASSERT_EQ(bytes.size(), 3 * kGraphRecordSize);
     EXPECT_EQ(DecodeDocument(bytes).entries, graphs);
     EXPECT_TRUE(EncodeDocument({}).empty());
-}
-
-// Whole records only, up to the 101 of the table; the complete records beyond it are counted.
-TEST(GraphDocument, LoadsWholeRecordsUpToTheCapacity) {
+    // Whole records only, up to the 101 of the table; the complete records beyond it are counted.
     const std::size_t cases[][3] = {
         {0, 0, 0}, {67, 0, 0}, {150, 2, 0}, {101 * 68 + 67, 101, 0}, {104 * 68 + 10, 101, 3}};
-    for (const auto& [bytes, loaded, dropped] : cases) {
-        const DecodedDocument document = DecodeDocument(std::string(bytes, '\x01'));
-        EXPECT_EQ(document.entries.size(), loaded) << bytes;
-        EXPECT_EQ(document.droppedRecords, dropped) << bytes;
+    for (const auto& [size, loaded, dropped] : cases) {
+        const DecodedDocument document = DecodeDocument(std::string(size, '\x01'));
+        EXPECT_EQ(document.entries.size(), loaded) << size;
+        EXPECT_EQ(document.droppedRecords, dropped) << size;
     }
 }
 

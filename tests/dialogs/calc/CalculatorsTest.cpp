@@ -60,21 +60,17 @@ TEST_P(CalculatorTest, WritesTheLabels) {
     EXPECT_EQ(Calculate(GetParam().fields), GetParam().labels);
 }
 
-// Past the 50th character the formula is cut: the "+1000" never counts.
-const std::string kLong = "2" + std::string(49, ' ') + "+1000";
 const std::string kParallel = "Угол=0; плоскости параллельны";
-const std::string kPerpendicular = "Угол=pi/2; плоскости перпендикулярны";
 
 INSTANTIATE_TEST_SUITE_P(
     Calculators, CalculatorTest,
     ::testing::Values(
         Case{'.', {"integral", "x", "0", "1", "10"}, "Интеграл=0.45"},
-        Case{'.', {"integral", "x^2", "0", "3", "100"}, "Интеграл=8.86545"},
         Case{'.', {"integral", "x", "1", "0", "10"}, "Интеграл=-0.55"},
         Case{'.', {"integral", "-1", "0", "1", "10"}, "Интеграл=1"}, // |f| is summed
         Case{'.', {"integral", "sqrt(x)", "-1", "1", "10"}, "Интеграл=Невозможно вычислить"},
-        Case{'.', {"integral", kLong, "0", "3", "10"}, "Интеграл=6"},
-        Case{'.', {"integral", "x", "0", "", "10"}, "Интеграл="},
+        // Past the 50th character the formula is cut: the "+1000" never counts.
+        Case{'.', {"integral", "2" + std::string(49, ' ') + "+1000", "0", "3", "10"}, "Интеграл=6"},
         Case{',', {"integral", "x", "0,5", "1,5", "10"}, "Интеграл=0,95"},
         Case{'.', {"value", "x^2", "3"}, "y = 9"}, Case{'.', {"value", "sqrt(x)", "-4"}, "y ="},
         Case{',', {"value", "x/4", "1"}, "y = 0,25"},
@@ -84,29 +80,21 @@ INSTANTIATE_TEST_SUITE_P(
         Case{'.', {"line", "0", "-3", "5", "-3"}, "Уравнение прямой: y = -3"},
         Case{'.', {"line", "3", "1", "3", "5"}, "Уравнение прямой: x = 3"},
         Case{'.', {"line", "", "1", "3", "5"}, "Уравнение прямой:"},
-        Case{',', {"line", "1", "1", "4", "2"}, "Уравнение прямой: y = 0,333333333333333x+0,666666666666667"},
         Case{'.', {"quad", "1", "-3", "2"}, "X1=1 X2=2"},
         Case{'.', {"quad", "1", "0", "-2"}, "X1=-1.414 X2=1.414"},
-        Case{'.', {"quad", "1", "2", "5"}, "X1=-1-2i X2=-1+2i"},
         Case{'.', {"quad", "-1", "2", "-5"}, "X1=1-2i X2=1+2i"}, // the imaginary part's magnitude
         Case{'.', {"quad", "1", "0", "-1E10"}, "X1=-1E0005 X2=1E0005"},
         Case{'.', {"quad", "1", "0", "-1E-10"}, "X1=-1E-0005 X2=1E-0005"},
         Case{',', {"quad", "2", "0,5", "0"}, "X1=-0,25 X2=0"},
         Case{'.', {"quad", "0", "1", "1"}, "X1= X2= (a = 0)"},
         Case{'.', {"planes", "1", "2", "3", "2", "4", "6"}, kParallel},
-        Case{'.', {"planes", "1", "1", "0", "1", "-1", "1"}, kPerpendicular},
         Case{',', {"planes", "1", "0", "1", "1", "1", "1"}, "Угол=0,615479708670387 рад"},
         // Zero coefficients of the second plane are compared cross-multiplied, never divided by.
-        Case{'.', {"planes", "1", "0", "0", "0", "0", "1"}, kPerpendicular},
+        Case{'.', {"planes", "1", "0", "0", "0", "0", "1"}, "Угол=pi/2; плоскости перпендикулярны"},
         Case{'.', {"planes", "0", "0", "1", "0", "0", "-2"}, kParallel},
-        Case{'.', {"planes", "1", "0", "0", "1", "0", "1"}, "Угол=0.785398163397448 рад"},
         // Nearly parallel: the cosine rounds past 1 and is clamped.
         Case{'.', {"planes", "0.1", "0.5", "0.7", "0.1", "0.5", "0.70000000000000007"}, "Угол=0 рад"},
-        Case{',',
-             {"integral", "x", "0.5", "1", "10"},
-             "conversion: '0.5' is not a valid floating point value"},
-        Case{'.', {"quad", "1", "", "1"}, "conversion: '' is not a valid floating point value"},
-        Case{'.', {"value", "sh(x)", "20000"}, "arithmetic: Floating point overflow"},
+        Case{',', {"value", "x", "0.5"}, "conversion: '0.5' is not a valid floating point value"},
         Case{'.', {"quad", "1", "1E200", "0"}, "arithmetic: Floating point overflow"},
         // Extended precision reads 1E400, but a sample is held as a double.
         Case{'.', {"integral", "x", "1E400", "1E401", "10"}, "arithmetic: Floating point overflow"}));
