@@ -105,26 +105,9 @@ bool ExpressionReducer::reduceFunctions(std::string& text) const {
     return true;
 }
 
-bool ExpressionReducer::reducePowers(std::string& text) const {
-    for (std::size_t op = text.find('^'); op != std::string::npos; op = text.find('^', op)) {
-        long double exponent = 0;
-        long double base = 0;
-        std::size_t end = 0;
-        std::size_t begin = 0;
-        if (!numberAfter(text, op + 1, exponent, end) || !numberBefore(text, op, base, begin))
-            return false;
-        long double result = 0;
-        if (!RaisePower(base, exponent, result))
-            return false;
-        putNumber(text, begin, end, result);
-        op = begin;
-    }
-    return true;
-}
-
-bool ExpressionReducer::reduceProducts(std::string& text) const {
-    for (std::size_t op = findProductOperator(text, 0); op != std::string::npos;
-         op = findProductOperator(text, op)) {
+template <class Find, class Apply>
+bool ExpressionReducer::reduceBinary(std::string& text, Find find, Apply apply) const {
+    for (std::size_t op = find(text, 0); op != std::string::npos; op = find(text, op)) {
         long double right = 0;
         long double left = 0;
         std::size_t end = 0;
@@ -132,17 +115,34 @@ bool ExpressionReducer::reduceProducts(std::string& text) const {
         if (!numberAfter(text, op + 1, right, end) || !numberBefore(text, op, left, begin))
             return false;
         long double result = 0;
-        if (text[op] == '*') {
-            result = Checked(left * right);
-        } else {
-            if (std::fabs(right) < kTolerance)
-                return false;
-            result = Checked(left / right);
-        }
+        if (!apply(text[op], left, right, result))
+            return false;
         putNumber(text, begin, end, result);
         op = begin;
     }
     return true;
+}
+
+bool ExpressionReducer::reducePowers(std::string& text) const {
+    return reduceBinary(
+        text, [](const std::string& t, std::size_t from) { return t.find('^', from); },
+        [](char, long double base, long double exponent, long double& result) {
+            return RaisePower(base, exponent, result);
+        });
+}
+
+bool ExpressionReducer::reduceProducts(std::string& text) const {
+    return reduceBinary(text, findProductOperator,
+                        [](char op, long double left, long double right, long double& result) {
+                            if (op == '*') {
+                                result = Checked(left * right);
+                                return true;
+                            }
+                            if (std::fabs(right) < kTolerance)
+                                return false;
+                            result = Checked(left / right);
+                            return true;
+                        });
 }
 
 bool ExpressionReducer::sumTerms(const std::string& text, long double& value) const {

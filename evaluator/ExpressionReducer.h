@@ -27,6 +27,10 @@ class ExpressionReducer {
     [[nodiscard]] bool reduceFunctions(std::string& text) const;
     [[nodiscard]] bool reducePowers(std::string& text) const;
     [[nodiscard]] bool reduceProducts(std::string& text) const;
+    // One pass of a binary operator: `find(text, from)` gives the next operator position, and
+    // `apply(op, left, right, result)` computes the result or returns false for no value.
+    template <class Find, class Apply>
+    [[nodiscard]] bool reduceBinary(std::string& text, Find find, Apply apply) const;
     [[nodiscard]] bool sumTerms(const std::string& text, long double& value) const;
 
     // The token whose opening "#" is taken to stand at `opening` (not examined): its number runs
