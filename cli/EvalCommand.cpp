@@ -1,8 +1,8 @@
 // orvex-cli eval: the plot evaluator at given points, one line per point.
 #include "ArithmeticError.h"
 #include "CliCommand.h"
-#include "Evaluator.h"
 #include "NumberText.h"
+#include "PreparedFormula.h"
 
 #include <cstdio>
 #include <string>
@@ -13,10 +13,10 @@ namespace orvex::cli {
 namespace {
 
 // The line for one point: the value, "no value", or "error: MESSAGE" for an arithmetic fault.
-std::string evaluateAt(const std::string& prepared, long double x) {
+std::string evaluateAt(const PreparedFormula& formula, long double x) {
     long double value = 0;
     try {
-        if (!EvaluateExpression(SubstituteVariable(prepared, 'x', x), value))
+        if (!formula.valueAt(x, value))
             return "no value";
         return NumberText(value, 15);
     } catch (const ArithmeticError& e) {
@@ -36,10 +36,9 @@ int runEval(CommandArgs& args) {
             throw UsageError("'" + args[i] + "' is not a number");
         xs.push_back(*x);
     }
-    std::string prepared = args[0];
-    PrepareFormula(prepared, "x");
+    const PreparedFormula formula(args[0]);
     for (const long double x : xs)
-        std::printf("%s\n", evaluateAt(prepared, x).c_str());
+        std::printf("%s\n", evaluateAt(formula, x).c_str());
     return 0;
 }
 

@@ -1,19 +1,20 @@
 // orvex-cli render: draws every graph of a document file over the grid, as the main window's redraw
-// would, and writes the picture as a BMP file.
+// would, and writes the picture in the format its name's extension names: BMP, PNG, SVG or PDF.
 #include "CliCommand.h"
+#include "DocumentReader.h"
 #include "GraphEntry.h"
 #include "NumberText.h"
+#include "PictureFiles.h"
 #include "Renderer.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QImageWriter>
-#include <QSaveFile>
 
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -32,22 +33,6 @@ struct RenderOptions {
     std::uint32_t gridColour = 0x00C0C0C0;       // silver
     std::uint32_t backgroundColour = 0x00FFFFFF; // white
 };
-
-// Removes "NAME V1 ... Vn" from args; false when the option is absent.
-bool TakeOptionValues(CommandArgs& args, const std::string& name, std::size_t count,
-                      std::vector<std::string>& values) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] != name)
-            continue;
-        if (i + count >= args.size())
-            throw UsageError(name + " needs " + std::to_string(count) + " values");
-        const auto first = args.begin() + static_cast<std::ptrdiff_t>(i);
-        values.assign(first + 1, first + 1 + static_cast<std::ptrdiff_t>(count));
-        args.erase(first, first + 1 + static_cast<std::ptrdiff_t>(count));
-        return true;
-    }
-    return false;
-}
 
 bool ReadSide(std::string_view text, int& side) {
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), side);
@@ -76,7 +61,7 @@ RenderOptions ReadOptions(CommandArgs& args) {
     std::vector<std::string> values;
     if (TakeOption(args, "--size", value))
         ReadSize(value, options);
-    if (TakeOptionValues(args, "--limits", 4, values)) {
+    if (TakeOptionList(args, "--limits", 4, values)) {
         for (const std::string& limit : values)
             if (!ReadNumber(limit))
                 throw UsageError("limit '" + limit + "' is not a number");
@@ -85,7 +70,7 @@ RenderOptions ReadOptions(CommandArgs& args) {
         options.view.ymin = values[2];
         options.view.ymax = values[3];
     }
-    if (TakeOptionValues(args, "--grid", 2, values)) {
+    if (TakeOptionList(args, "--grid", 2, values)) {
         for (const std::string& count : values)
             if (!count.empty() && !ReadInteger(count))
                 throw UsageError("grid line count '" + count + "' is not an integer");
@@ -99,35 +84,27 @@ RenderOptions ReadOptions(CommandArgs& args) {
     return options;
 }
 
+// Reads only what can be drawn (the first 101 records) and only from a regular file, so a FIFO or a
+// device given as the document fails at once instead of blocking or filling the memory.
 std::vector<TGraphEntry> ReadDocument(const std::string& path) {
-    QFile file(QString::fromLocal8Bit(path));
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("cannot read document '" + path + "': " + file.errorString().toStdString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw std::runtime_error("cannot read document '" + path + "': " + file.errorString().toStdString());
-    DecodedDocument document =
-        DecodeDocument(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (document.droppedRecords > 0)
+    DocumentRead read = ReadDocumentRecords(path);
+    if (!read.read())
+        throw std::runtime_error("cannot read document '" + path + "': " + read.error);
+    if (read.document.droppedRecords > 0)
         std::fprintf(stderr, "warning: %zu graphs past the first %zu were not drawn\n",
-                     document.droppedRecords, kGraphCapacity);
-    return std::move(document.entries);
-}
-
-void WriteBitmap(const QImage& image, const std::string& path) {
-    QSaveFile file(QString::fromLocal8Bit(path));
-    if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error("cannot create '" + path + "': " + file.errorString().toStdString());
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(image) || !file.commit())
-        throw std::runtime_error("cannot write '" + path + "': " + file.errorString().toStdString());
+                     read.document.droppedRecords, kGraphCapacity);
+    return std::move(read.document.entries);
 }
 
 int RunRender(CommandArgs& args) {
     TakeDecimalSeparator(args);
     RenderOptions options = ReadOptions(args);
     if (args.size() != 2)
-        throw UsageError("expected DOCUMENT OUT.bmp");
+        throw UsageError("expected DOCUMENT OUT");
+    const QString out = QFile::decodeName(args[1].c_str());
+    const std::optional<PictureFormat> format = PictureFormatOfName(out);
+    if (!format)
+        throw UsageError("OUT must end in .bmp, .png, .svg or .pdf");
     const std::vector<TGraphEntry> graphs = ReadDocument(args[0]);
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -143,14 +120,18 @@ int RunRender(CommandArgs& args) {
                                  std::to_string(options.height) + " pixels");
     if (!RenderPicture(image, options.view, options.gridColour, options.backgroundColour, graphs))
         throw std::runtime_error("the limits do not fit in the double range");
-    WriteBitmap(image, args[1]);
+    // Replaces OUT only once the whole picture is on the disk; a failure leaves an existing file as it was.
+    const PictureSource source{image.size(), options.view,
+                               ResolvePictureColours(options.gridColour, options.backgroundColour),
+                               ResolveCurves(graphs)};
+    WritePicture(out, *format, image, source);
     return 0;
 }
 
 const CommandRegistrar registrar({"render",
                                   "render [--size WxH] [--limits XMIN XMAX YMIN YMAX] [--grid NV NH]"
                                   " [--grid-colour RRGGBB] [--background RRGGBB] [--decimal-separator C]"
-                                  " DOCUMENT OUT.bmp",
+                                  " DOCUMENT OUT.bmp|.png|.svg|.pdf",
                                   &RunRender});
 
 } // namespace

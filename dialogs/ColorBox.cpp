@@ -3,6 +3,7 @@
 #include "Renderer.h"
 
 #include <QPixmap>
+#include <QWheelEvent>
 
 namespace orvex {
 
@@ -58,8 +59,17 @@ ColorBox::ColorBox(bool withSystemColours, QWidget* parent) : QComboBox(parent) 
     if (withSystemColours)
         for (const auto& c : kSystemColours)
             addColour(QString::fromUtf8(c.name), c.value);
+    setFocusPolicy(Qt::StrongFocus); // the wheel alone does not give it the focus
     connect(this, &QComboBox::currentIndexChanged, this,
             [this](int) { emit colourChanged(selectedValue()); });
+}
+
+void ColorBox::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }
 
 void ColorBox::addColour(const QString& name, std::uint32_t value) {

@@ -21,6 +21,10 @@ class ColorBox : public QComboBox {
     // The user or code changed the selection.
     void colourChanged(std::uint32_t value);
 
+  protected:
+    // The wheel changes the colour only while the box has the focus; otherwise it passes the box by.
+    void wheelEvent(QWheelEvent* event) override;
+
   private:
     void addColour(const QString& name, std::uint32_t value);
 };

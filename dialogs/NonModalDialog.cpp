@@ -20,20 +20,32 @@ void NonModalDialog::disableBlockedWindows() {
             w->setEnabled(false);
 }
 
-void NonModalDialog::openOver() {
+void NonModalDialog::enableBlockedWindows() {
+    for (const auto& w : blocked_)
+        if (w)
+            w->setEnabled(true);
+}
+
+void NonModalDialog::openOver(const std::function<void()>& fill) {
     disableBlockedWindows();
-    show();
-    raise();
-    activateWindow();
+    try {
+        if (fill)
+            fill();
+        show();
+        raise();
+        activateWindow();
+    } catch (...) {
+        hide();
+        enableBlockedWindows();
+        throw;
+    }
 }
 
 void NonModalDialog::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     if (event->spontaneous())
         return; // minimised by the window system, still open
-    for (const auto& w : blocked_)
-        if (w)
-            w->setEnabled(true);
+    enableBlockedWindows();
     // Hand the keyboard back to the window the dialog was opened over, so its shortcuts work at once.
     if (!blocked_.isEmpty() && blocked_.first() && blocked_.first()->isVisible())
         blocked_.first()->activateWindow();

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QPointer>
 
+#include <functional>
+
 namespace orvex {
 
 // A dialog shown without being modal: showing it through openOver() disables the given windows (the main
@@ -17,8 +19,11 @@ class NonModalDialog : public QDialog {
     // The windows that are disabled while the dialog is open, in the order they are disabled.
     void setBlockedWindows(const QList<QWidget*>& windows);
     void disableBlockedWindows();
-    // Disables the blocked windows, then shows the dialog (non-modal) and raises it.
-    void openOver();
+    void enableBlockedWindows();
+    // Disables the blocked windows, runs `fill` (which sets the controls and may read files), then shows
+    // the dialog (non-modal) and raises it. Whatever throws on the way enables the windows again before
+    // the error goes on to the caller's report, so a failed opening never leaves them disabled.
+    void openOver(const std::function<void()>& fill = {});
 
   signals:
     void closed();

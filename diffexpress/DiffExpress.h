@@ -17,6 +17,11 @@ namespace orvex {
 // Errors: DiffError "Error in formula." (the formula does not parse, or it and its derivative do not
 // fit), DiffError "Dividion by zero." (a divisor became 0 under an expression), and ArithmeticError
 // when folding constants fails.
+//
+// The routines recurse once per bracket level and per tree level. A formula of a graph's length runs
+// on the caller's stack; a longer one, which can nest thousands of levels deep, runs on a thread of
+// its own with a stack sized for the deepest nesting the parser accepts, so that any thread may call
+// Differentiate whatever the size of its stack.
 class TDiffExpress {
   public:
     // Formula "0", VarName "t", empty node table.
@@ -36,6 +41,8 @@ class TDiffExpress {
     void Differentiate(const std::string& varName, std::string& result);
 
   private:
+    // The work of Differentiate on the stack of the calling thread.
+    void DifferentiateHere(std::string& result);
     [[noreturn]] void RaiseError(const char* Msg);
 
     TNodeTable Nodes;

@@ -17,9 +17,12 @@ namespace orvex {
 // by Failed and by the bracket balance Depth.
 class TFormulaParser {
   public:
-    // Bracket levels (bracketed factors and function arguments) that may be open at once. A deeper
-    // text fails like any other syntax error instead of exhausting the stack.
-    static constexpr int MaxNesting = 1000;
+    // Bracket levels (bracketed factors and function arguments) that may be open at once. A text
+    // without redundant brackets nests at most two levels per node (a derivative text opens two for
+    // each level of its formula's tree), so no text whose nodes fit the table is refused; only
+    // redundant brackets can go deeper. A deeper text fails like any other syntax error instead of
+    // exhausting the stack, which must hold this many levels (see TDiffExpress).
+    static constexpr int MaxNesting = 2 * TNodeTable::MaxNodes;
 
     explicit TFormulaParser(TNodeTable& nodes) : Nodes(nodes) {}
     TFormulaParser(const TFormulaParser&) = delete;

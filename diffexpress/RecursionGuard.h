@@ -1,14 +1,14 @@
 #pragma once
 
 #include "DiffError.h"
+#include "NodeTable.h"
 
 namespace orvex {
 
-// Nested calls that each recursive tree routine (derivative rules, simplifier, printer) may make, and
-// so the depth of tree they accept. A derivative text nests its brackets about twice as deep as its
-// formula's tree, and the parser accepts 1000 bracket levels, so this bound only refuses trees whose
-// derivative could not be parsed anyway: long unbracketed chains such as x^2^2^...^2.
-inline constexpr int kMaxTreeDepth = 1000;
+// Nested calls that each recursive tree routine (derivative rules, simplifier, printer) may make. Each
+// active call stands for one node on a path from the root, so no tree of the table reaches this
+// bound; it caps the stack that the routines can take (see TDiffExpress).
+inline constexpr int kMaxTreeDepth = TNodeTable::MaxNodes;
 
 // Counts the active calls of a recursive routine and refuses to go deeper than `limit`, so that no
 // input can exhaust the stack. A refused call raises "Error in formula.", the message for a formula

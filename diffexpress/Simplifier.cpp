@@ -1,64 +1,11 @@
 #include "Simplifier.h"
 
+#include "ConstantFolds.h"
 #include "DiffError.h"
 #include "NumberValues.h"
 #include "RecursionGuard.h"
 
-#include <cmath>
-#include <numbers>
-
 namespace orvex {
-
-namespace {
-
-// The value of a function of the constant a, by the rule of its kind.
-long double FunctionValue(int kind, long double a) {
-    switch (kind) {
-    case tkCos:
-        return std::cos(a);
-    case tkSin:
-        return std::sin(a);
-    case tkTg:
-        return Quotient(std::sin(a), std::cos(a));
-    case tkCtg:
-        return Quotient(std::cos(a), std::sin(a));
-    case tkAbs:
-        return std::fabs(a);
-    case tkSgn:
-        return a > 0 ? 1 : (a < 0 ? -1 : 0);
-    case tkSqrt:
-        return Checked(std::sqrt(a));
-    case tkLn:
-        // The logarithm of 0 is a division by zero for the floating-point unit.
-        if (a == 0)
-            return Quotient(1, 0);
-        return Checked(std::log(a));
-    case tkExp:
-        return Exponential(a);
-    case tkArcsin:
-        return Checked(std::asin(a));
-    case tkArccos:
-        return Checked(std::acos(a));
-    case tkArctg:
-        return std::atan(a);
-    case tkArcctg:
-        return std::numbers::pi_v<long double> / 2 - std::atan(a);
-    case tkSh:
-        return (Exponential(a) - Exponential(-a)) / 2;
-    case tkCh:
-        return (Exponential(-a) + Exponential(a)) / 2;
-    case tkTh:
-        return Quotient(Exponential(a) - Exponential(-a), Exponential(-a) + Exponential(a));
-    case tkCth:
-        return Quotient(Exponential(-a) + Exponential(a), Exponential(a) - Exponential(-a));
-    case tkHeaviside:
-        return a < 0 ? 0 : 1;
-    default:
-        return a;
-    }
-}
-
-} // namespace
 
 bool TSimplifier::IsNumber(int n) const {
     return n != 0 && Nodes[n].Kind == tkNumber;
@@ -113,19 +60,19 @@ int TSimplifier::Simplify(int n) {
     Nodes[n].Left = left;
     const int right = Simplify(Nodes[n].Right);
     Nodes[n].Right = right;
-    const bool numbers = IsNumber(left) && IsNumber(right);
-    switch (Nodes[n].Kind) {
+    const int kind = Nodes[n].Kind;
+    if (kind == tkPower)
+        return SimplifyPower(n, left, right);
+    if (IsNumber(left) && IsNumber(right))
+        return MakeNumber(n, FoldOperator(kind, Value(left), Value(right)));
+    switch (kind) {
     case tkPlus:
-        if (numbers)
-            return MakeNumber(n, Checked(Value(left) + Value(right)));
         if (IsValue(left, 0))
             return right;
         if (IsValue(right, 0))
             return left;
         return n;
     case tkMinus:
-        if (numbers)
-            return MakeNumber(n, Checked(Value(left) - Value(right)));
         if (IsValue(left, 0)) {
             // 0 - p becomes the unary minus of p, which is not examined further.
             Nodes[n].Kind = tkNeg;
@@ -137,8 +84,6 @@ int TSimplifier::Simplify(int n) {
             return left;
         return n;
     case tkMul:
-        if (numbers)
-            return MakeNumber(n, Checked(Value(left) * Value(right)));
         if (IsValue(left, 0) || IsValue(right, 0))
             return MakeNumber(n, 0);
         if (IsValue(left, 1))
@@ -146,9 +91,7 @@ int TSimplifier::Simplify(int n) {
         if (IsValue(right, 1))
             return left;
         return n;
-    case tkDiv:
-        if (numbers)
-            return MakeNumber(n, Quotient(Value(left), Value(right)));
+    default: // tkDiv
         if (IsValue(left, 0))
             return MakeNumber(n, 0);
         if (IsValue(right, 0))
@@ -156,27 +99,18 @@ int TSimplifier::Simplify(int n) {
         if (IsValue(right, 1))
             return left;
         return n;
-    default:
-        return SimplifyPower(n, left, right);
     }
 }
 
 [[gnu::noinline]] int TSimplifier::SimplifyPower(int n, int left, int right) {
-    if (IsValue(left, 0))
-        return MakeNumber(n, 0); // also 0^0 and negative exponents
     if (!IsNumber(right))
         return n; // the parser always makes the exponent a number
     const long double b = Value(right);
+    if (IsNumber(left))
+        return MakeNumber(n, FoldPower(Value(left), b));
     if (b == 0)
         return MakeNumber(n, 1);
-    if (!IsNumber(left))
-        return b == 1 ? left : n;
-    // |a|^b, negated for a negative base unless b is an even integer: (-2)^3 = -8, (-4)^0.5 = -2.
-    const long double a = Value(left);
-    long double v = Checked(std::pow(std::fabs(a), b));
-    if (a < 0 && std::round(b / 2) != b / 2)
-        v = -v;
-    return MakeNumber(n, v);
+    return b == 1 ? left : n;
 }
 
 [[gnu::noinline]] int TSimplifier::SimplifyFunction(int n) {
@@ -187,7 +121,7 @@ int TSimplifier::Simplify(int n) {
     const int kind = Nodes[n].Kind;
     if (kind > tkHeaviside)
         return n; // codes 28..30 are never produced by the scanner
-    return MakeNumber(n, FunctionValue(kind, Value(left)));
+    return MakeNumber(n, FoldFunction(kind, Value(left)));
 }
 
 } // namespace orvex

@@ -4,9 +4,10 @@
 
 namespace orvex {
 
-// One bottom-up pass over a tree in the node table: folds constant subexpressions and applies the
-// identities with a literal 0 or 1 (x+0, x*1, 0*x, x/1, x^1, x^0, 0-x). It works in place, creates
-// no node, and does not reorder, collect or cancel anything else.
+// One bottom-up pass over a tree in the node table: folds constant subexpressions (to the values the
+// plot evaluator gives them, see ConstantFolds.h) and applies the identities with a literal 0 or 1
+// (x+0, x*1, 0*x, x/1, x^1, x^0, 0-x). It works in place, creates no node, and does not reorder,
+// collect or cancel anything else.
 class TSimplifier {
   public:
     explicit TSimplifier(TNodeTable& nodes) : Nodes(nodes) {}

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace orvex::detail {
@@ -30,7 +31,7 @@ long double powerBySquaring(long double base, std::uint32_t n) {
 // Overflow of the positive power means a result below the range for negative q, and the other way
 // round, so the fault is judged by the final result.
 long double integerPower(long double base, long double q) {
-    const auto n = static_cast<std::uint32_t>(std::fabs(q));
+    const auto n = static_cast<std::uint32_t>(IntegralToInteger(std::fabs(q)));
     const long double power = powerBySquaring(base, n);
     if (q > 0)
         return Checked(power);
@@ -61,18 +62,30 @@ long double NearestInteger(long double v) {
     return (v + kShift) - kShift;
 }
 
-long double Checked(long double result) {
-    if (std::isnan(result))
-        throw ArithmeticError(ArithmeticError::Kind::InvalidOperation);
-    if (std::isinf(result))
-        throw ArithmeticError(ArithmeticError::Kind::Overflow);
-    if (std::fabs(result) < std::numeric_limits<long double>::min())
-        return 0;
-    return result;
+long double Truncated(long double v) {
+    const long double magnitude = std::fabs(v);
+    if (!(magnitude < 0x1p63L))
+        return v; // integral, an infinity or NaN
+    // Below 2^63, adding 2^63 lands where the spacing of extended values is 1: the nearest integer.
+    long double t = (magnitude + 0x1p63L) - 0x1p63L;
+    if (t > magnitude)
+        t -= 1;
+    return std::signbit(v) ? -t : t;
 }
 
-bool RaisePower(long double base, long double exponent, long double& result) {
-    if (base < 0 && std::fabs(exponent - std::trunc(exponent)) > kTolerance)
+std::int64_t IntegralToInteger(long double v) {
+    // v + 2^63 (exact) has the exponent 63, so its 64-bit significand is that sum as an integer.
+    const long double shifted = std::fabs(v) + 0x1p63L;
+    std::uint64_t significand = 0;
+    std::memcpy(&significand, &shifted, sizeof significand);
+    const auto magnitude = static_cast<std::int64_t>(significand - (std::uint64_t{1} << 63));
+    return v < 0 ? -magnitude : magnitude;
+}
+
+bool RaisePower(const long double& baseValue, const long double& exponentValue, long double& result) {
+    const long double base = baseValue;
+    const long double exponent = exponentValue;
+    if (base < 0 && std::fabs(exponent - Truncated(exponent)) > kTolerance)
         return false;
     if (std::fabs(base) < kTolerance && exponent < 0)
         return false;
@@ -96,7 +109,7 @@ bool RaisePower(long double base, long double exponent, long double& result) {
         result = isOdd(n) ? -magnitude : magnitude;
         return true;
     }
-    if (exponent == std::trunc(exponent) && std::fabs(exponent) <= kMaxIntExponent) {
+    if (exponent == Truncated(exponent) && std::fabs(exponent) <= kMaxIntExponent) {
         result = integerPower(base, exponent);
         return true;
     }

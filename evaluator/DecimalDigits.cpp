@@ -1,4 +1,5 @@
 #include "DecimalDigits.h"
+#include "PowersOfTen.h"
 
 #include <array>
 #include <charconv>
@@ -13,18 +14,6 @@ namespace {
 static_assert(std::numeric_limits<long double>::digits == 64 &&
                   std::numeric_limits<long double>::max_exponent == 16384,
               "the fast digit conversion expects the x87 80-bit extended format");
-
-__extension__ using Uint128 = unsigned __int128;
-
-constexpr int kMaxScale = 38; // 10^38 is the largest power of ten below 2^128
-
-constexpr std::array<Uint128, kMaxScale + 1> kPowers = [] {
-    std::array<Uint128, kMaxScale + 1> p{};
-    p[0] = 1;
-    for (std::size_t i = 1; i < p.size(); ++i)
-        p[i] = p[i - 1] * 10;
-    return p;
-}();
 
 constexpr std::uint64_t kTen17 = 100'000'000'000'000'000ULL;
 constexpr std::uint64_t kTen18 = 1'000'000'000'000'000'000ULL;
@@ -123,8 +112,8 @@ bool fromScaled(std::uint64_t mantissa, int shift, DecimalDigits& out) {
 
 } // namespace
 
-DecimalDigits ExtendedDigits(long double v) {
-    v = std::fabs(v);
+bool QuickDigits(const long double& v, DecimalDigits& out) {
+    // Read from v's own memory, the sign bit dropped: the digits are those of |v|.
     std::uint64_t mantissa = 0;
     std::uint16_t signAndExponent = 0;
     std::memcpy(&mantissa, &v, sizeof mantissa);
@@ -132,14 +121,20 @@ DecimalDigits ExtendedDigits(long double v) {
                 sizeof signAndExponent);
     const int biased = signAndExponent & 0x7fff;
     // Normal numbers have the integer bit set; v = mantissa * 2^power.
-    if (biased != 0 && (mantissa >> 63) != 0) {
-        const int power = biased - 16383 - 63;
-        if (power >= 0 && power <= 63)
-            return fromInteger(Uint128{mantissa} << power);
-        DecimalDigits out;
-        if (power < 0 && fromScaled(mantissa, -power, out))
-            return out;
+    if (biased == 0 || (mantissa >> 63) == 0)
+        return false;
+    const int power = biased - 16383 - 63;
+    if (power >= 0 && power <= 63) {
+        out = fromInteger(Uint128{mantissa} << power);
+        return true;
     }
+    return power < 0 && fromScaled(mantissa, -power, out);
+}
+
+DecimalDigits ExtendedDigits(long double v) {
+    DecimalDigits out;
+    if (QuickDigits(v, out))
+        return out;
     return ExtendedDigitsByLibrary(v);
 }
 

@@ -9,8 +9,12 @@
 namespace orvex {
 
 std::string SubstituteVariable(std::string_view prepared, char var, long double x) {
+    return SubstituteVariable(prepared, var, x, DecimalSeparator());
+}
+
+std::string SubstituteVariable(std::string_view prepared, char var, long double x, char separator) {
     char number[detail::kNumberTextCapacity];
-    const std::size_t length = detail::WriteNumberText(number, x, 15, DecimalSeparator());
+    const std::size_t length = detail::WriteNumberText(number, x, 15, separator);
     const std::string_view numberText(number, length);
 
     const auto count = static_cast<std::size_t>(std::count(prepared.begin(), prepared.end(), var));
@@ -27,7 +31,11 @@ std::string SubstituteVariable(std::string_view prepared, char var, long double 
 }
 
 bool EvaluateExpression(std::string_view text, long double& value) {
-    return detail::ExpressionReducer(DecimalSeparator()).reduce(text, value);
+    return EvaluateExpression(text, value, DecimalSeparator());
+}
+
+bool EvaluateExpression(std::string_view text, long double& value, char separator) {
+    return detail::ExpressionReducer(separator).reduce(text, value);
 }
 
 } // namespace orvex

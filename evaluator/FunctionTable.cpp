@@ -72,7 +72,7 @@ bool reduceToQuadrant(long double v, long double& r, unsigned& quadrant) {
         return false;
     const long double n = NearestInteger(v * kTwoOverPi);
     r = ((v - n * kHalfPi1) - n * kHalfPi2) - n * kHalfPi3;
-    quadrant = static_cast<unsigned>(static_cast<long long>(n)) & 3U;
+    quadrant = static_cast<unsigned>(IntegralToInteger(n)) & 3U;
     return true;
 }
 
@@ -163,7 +163,8 @@ std::optional<FunctionMatch> FindFunction(std::string_view text) {
     return best;
 }
 
-bool ApplyFunction(int index, long double v, long double& result) {
+bool ApplyFunction(int index, const long double& argument, long double& result) {
+    const long double v = argument;
     switch (static_cast<Function>(index)) {
     case Ch:
         result = hyperbolicCosine(v);

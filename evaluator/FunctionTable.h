@@ -20,6 +20,7 @@ struct FunctionMatch {
 
 // The value of table function `index` at v. False (no value) for an argument outside its domain;
 // throws ArithmeticError when the result leaves the extended range.
-[[nodiscard]] bool ApplyFunction(int index, long double v, long double& result);
+// The argument is taken by reference, read where it is stored rather than copied for the call.
+[[nodiscard]] bool ApplyFunction(int index, const long double& argument, long double& result);
 
 } // namespace orvex::detail

@@ -46,21 +46,6 @@ constexpr std::array<char, 200> kDigitPairs = [] {
     return pairs;
 }();
 
-// The 18 digits d cut by `unit` (a power of ten) with half up on the dropped digits; a carry out of
-// the first digit raises the exponent e.
-inline std::uint64_t cutDigits(std::uint64_t d, std::uint64_t unit, int& e) {
-    const std::uint64_t rest = d % unit;
-    d /= unit;
-    if (rest >= unit / 2) {
-        ++d;
-        if (d * unit == kPowersOfTen64[detail::kExtendedDigits]) {
-            d /= 10;
-            ++e;
-        }
-    }
-    return d;
-}
-
 // Writes d < 10^count as exactly `count` digits, two at a time.
 void writeDigits(std::uint32_t d, int count, char* out) {
     int i = count;
@@ -326,9 +311,9 @@ std::size_t WriteNumberText(char* out, long double v, int digits, char separator
     std::uint64_t d = full.digits;
     int e = full.exponent; // |v| = 0.d1d2... * 10^e
     if (digits == 15) {
-        d = cutDigits(d, 1000, e); // the evaluator's count, with a constant divisor
+        d = detail::CutDigits(d, 1000, e); // the evaluator's count, with a constant divisor
     } else if (digits < kExtendedDigits) {
-        d = cutDigits(d, kPowersOfTen64[static_cast<std::size_t>(kExtendedDigits - digits)], e);
+        d = detail::CutDigits(d, kPowersOfTen64[static_cast<std::size_t>(kExtendedDigits - digits)], e);
     }
     char ds[kExtendedDigits];
     writeDigits(d, digits, ds);

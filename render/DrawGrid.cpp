@@ -14,8 +14,6 @@ namespace orvex {
 namespace {
 
 constexpr int kMargin = PlotMapping::kMargin;
-// The labels' text colour is the platform's window-text colour.
-constexpr std::uint32_t kWindowTextColour = 0x80000008u;
 
 // Writes a label with its top-left corner at (x, y) on an opaque background of the painter's background.
 void drawLabel(QPainter& painter, const QPen& textPen, int x, int y, double value) {
@@ -26,41 +24,45 @@ void drawLabel(QPainter& painter, const QPen& textPen, int x, int y, double valu
     painter.setPen(linePen);
 }
 
-} // namespace
+// Saves the painter's state and restores it however the drawing ends.
+class PainterState {
+  public:
+    explicit PainterState(QPainter& painter) : painter_(painter) { painter_.save(); }
+    PainterState(const PainterState&) = delete;
+    PainterState& operator=(const PainterState&) = delete;
+    ~PainterState() { painter_.restore(); }
 
-void DrawGrid(QImage& bitmap, const ViewTexts& view, std::uint32_t gridColour,
-              std::uint32_t backgroundColour) {
-    const ViewLimits limits = ParseLimits(view);
-    const int w = bitmap.width();
-    const int h = bitmap.height();
-    const PlotMapping mapping(w, h, limits);
-    if (bitmap.isNull())
-        return;
+  private:
+    QPainter& painter_;
+};
 
-    const QColor grid = ColorFromValue(gridColour);
-    const QColor background = ColorFromValue(backgroundColour);
-    QPainter painter(&bitmap);
+// Frame, lines and labels; the limits and counts are already known to be numbers.
+void drawGridLines(QPainter& painter, QSize size, const ViewTexts& view, const ViewLimits& limits,
+                   const PlotMapping& mapping, const PictureColours& colours) {
+    const int w = size.width();
+    const int h = size.height();
+    const PainterState saved(painter);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     QFont font = painter.font();
     font.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(font);
     painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(background);
+    painter.setBackground(colours.background);
 
     // The frame: a 2-pixel outline centred on the plot rectangle's border, the inside filled with the
     // background.
-    QPen framePen(grid, 2);
+    QPen framePen(colours.grid, 2);
     framePen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(framePen);
-    painter.setBrush(background);
+    painter.setBrush(colours.background);
     painter.drawRect(QRectF(kMargin, kMargin, w - 2 * kMargin, h - 2 * kMargin));
 
     // Thin lines leave out their last pixel, like every line of the curves.
-    QPen linePen(grid, 1);
+    QPen linePen(colours.grid, 1);
     linePen.setCapStyle(Qt::FlatCap);
     painter.setPen(linePen);
-    const QPen textPen(ColorFromValue(kWindowTextColour));
+    const QPen textPen(colours.labelText);
 
     const int verticalCount = GridLineCount(view.vert);
     const int horizontalCount = GridLineCount(view.hor);
@@ -79,6 +81,28 @@ void DrawGrid(QImage& bitmap, const ViewTexts& view, std::uint32_t gridColour,
         painter.drawLine(kMargin, py, w - kMargin, py);
         drawLabel(painter, textPen, 3, py - 5, y);
     }
+}
+
+} // namespace
+
+void DrawGrid(QImage& bitmap, const ViewTexts& view, std::uint32_t gridColour,
+              std::uint32_t backgroundColour) {
+    DrawGrid(bitmap, view, ResolvePictureColours(gridColour, backgroundColour));
+}
+
+void DrawGrid(QImage& bitmap, const ViewTexts& view, const PictureColours& colours) {
+    const ViewLimits limits = ParseLimits(view);
+    const PlotMapping mapping(bitmap.width(), bitmap.height(), limits);
+    if (bitmap.isNull())
+        return;
+    QPainter painter(&bitmap);
+    drawGridLines(painter, bitmap.size(), view, limits, mapping, colours);
+}
+
+void DrawGrid(QPainter& painter, QSize size, const ViewTexts& view, const PictureColours& colours) {
+    const ViewLimits limits = ParseLimits(view);
+    const PlotMapping mapping(size.width(), size.height(), limits);
+    drawGridLines(painter, size, view, limits, mapping, colours);
 }
 
 } // namespace orvex

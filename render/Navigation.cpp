@@ -37,9 +37,10 @@ LimitShift shiftFor(ViewCommand command) {
     return {0, 0, 0, 0};
 }
 
+// A limit beyond the double range cannot be shifted: it raises the overflow it would raise when stored.
 void shiftField(std::string& text, int delta) {
     if (delta != 0)
-        text = NumberText(StrToFloat(text) + delta, 15);
+        text = NumberText(ReadLimit(text, DecimalSeparator()) + delta, 15);
 }
 
 } // namespace

@@ -23,8 +23,9 @@ enum class ViewCommand {
 };
 
 // Parses the named fields, shifts them, writes each back with NumberText(v, 15) field by field (xmin,
-// xmax, ymin, ymax). Throws ConversionError at the first field that is not a number; fields already
-// rewritten stay rewritten. No limit repair here: the redraw does that.
+// xmax, ymin, ymax). Throws ConversionError at the first field that is not a number, ArithmeticError
+// (overflow) at the first one beyond the double range; fields already rewritten stay rewritten. No limit
+// repair here: the redraw does that.
 void ApplyViewCommand(ViewCommand command, ViewTexts& view);
 
 enum class MouseButton { Left, Right, Middle };

@@ -5,9 +5,13 @@
 #include <QColor>
 #include <QImage>
 
+#include <atomic>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
+
+class QPainter;
 
 namespace orvex {
 
@@ -28,6 +32,11 @@ struct ViewLimits {
     double xmin = -5, xmax = 5, ymin = -5, ymax = 5;
 };
 
+// One limit text as a number. A limit is held as a double, so a number beyond the double range raises
+// ArithmeticError ("Floating point overflow"); a text that is not a number raises ConversionError. The
+// value is returned in extended precision, as read.
+[[nodiscard]] long double ReadLimit(std::string_view text, char separator);
+
 // Parses the four limit texts; throws ConversionError ("'%s' is not a valid floating point value").
 [[nodiscard]] ViewLimits ParseLimits(const ViewTexts& view);
 // The same with an explicit decimal separator. A number beyond the double range raises ArithmeticError
@@ -43,19 +52,51 @@ struct ViewLimits {
 [[nodiscard]] QColor ColorFromValue(std::uint32_t value);
 [[nodiscard]] std::uint32_t ValueFromColor(const QColor& color); // explicit colour, top bit clear
 
+struct PlotCurve;
+class SampleMemory;
+
+// The colours of a picture, resolved where the application palette may be read (the GUI thread).
+struct PictureColours {
+    QColor background;
+    QColor grid;
+    QColor labelText;
+};
+// The labels are written in the platform's window-text colour.
+inline constexpr std::uint32_t kLabelTextColour = 0x80000008u;
+[[nodiscard]] PictureColours ResolvePictureColours(std::uint32_t gridColour, std::uint32_t backgroundColour);
+
 // Frame, grid lines and labels on a bitmap already filled with the background colour.
 // Throws ConversionError for a limit or count text that is not a number.
 void DrawGrid(QImage& bitmap, const ViewTexts& view, std::uint32_t gridColour,
               std::uint32_t backgroundColour);
+void DrawGrid(QImage& bitmap, const ViewTexts& view, const PictureColours& colours);
+// The same through a painter on any device of `size` pixels.
+void DrawGrid(QPainter& painter, QSize size, const ViewTexts& view, const PictureColours& colours);
 
 // Samples one graph and draws it. A graph whose Quality is below 1 is not drawn.
 // ArithmeticError from the evaluator ends the pass and propagates; what was drawn stays.
 void PlotGraph(QImage& bitmap, const ViewTexts& view, TGraphEntry entry);
+
+enum class CurvesResult { Completed, Cancelled };
+// Draws the curves over the picture in list order, later ones over earlier ones, while the graphs are
+// sampled concurrently on the sampling pool: the picture is the one drawing them one by one gives. A graph
+// whose sampling ended on an error is drawn up to that point, then the error is rethrown and the later
+// graphs are not drawn. Cancelled (the picture left incomplete) when *cancel becomes true. With a memory,
+// the graphs take the outcomes it holds from earlier redraws instead of evaluating again.
+[[nodiscard]] CurvesResult DrawCurves(QImage& bitmap, const ViewLimits& limits,
+                                      const std::vector<PlotCurve>& curves,
+                                      const std::atomic<bool>* cancel = nullptr,
+                                      SampleMemory* memory = nullptr);
 
 // The whole picture as the redraw makes it: limit repair (returns false, bitmap untouched, when a limit
 // is not a number), background fill, grid, then every given graph in order. Errors propagate.
 [[nodiscard]] bool RenderPicture(QImage& bitmap, ViewTexts& view, std::uint32_t gridColour,
                                  std::uint32_t backgroundColour,
                                  const std::vector<TGraphEntry>& visibleGraphs);
+
+// The same picture (limits already repaired) through a painter on any device of `size` pixels, for
+// pictures kept as vector graphics. Errors propagate.
+void PaintPicture(QPainter& painter, QSize size, const ViewTexts& view, const PictureColours& colours,
+                  const std::vector<PlotCurve>& curves);
 
 } // namespace orvex

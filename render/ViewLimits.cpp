@@ -7,14 +7,17 @@
 
 namespace orvex {
 
-namespace {
-
-// A limit is held as a double: a number beyond the double range overflows.
-double limitValue(const std::string& text, char separator) {
+long double ReadLimit(std::string_view text, char separator) {
     const long double v = StrToFloat(text, separator);
     if (std::fabs(v) > std::numeric_limits<double>::max())
         throw ArithmeticError(ArithmeticError::Kind::Overflow);
-    return static_cast<double>(v);
+    return v;
+}
+
+namespace {
+
+double limitValue(const std::string& text, char separator) {
+    return static_cast<double>(ReadLimit(text, separator));
 }
 
 // Raises `maxText` to min + 1 when the span is below 1.

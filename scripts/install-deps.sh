@@ -5,10 +5,11 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   xvfb xdotool x11-utils imagemagick
   fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -38,7 +38,7 @@ std::array<std::uint8_t, kGraphRecordSize> EncodeGraphEntry(const TGraphEntry& e
     record[kLengthOffset] = static_cast<std::uint8_t>(length);
     std::copy_n(entry.Formula.begin(), length, record.begin() + kFormulaOffset);
     PutU32(&record[kColorOffset], entry.Color);
-    record[kLinesOffset] = entry.DrawLines ? 1 : 0;
+    record[kLinesOffset] = entry.DrawLines;
     PutU32(&record[kQualityOffset], static_cast<std::uint32_t>(entry.Quality));
     PutU32(&record[kWidthOffset], static_cast<std::uint32_t>(entry.LineWidth));
     return record;
@@ -50,7 +50,7 @@ TGraphEntry DecodeGraphEntry(const std::uint8_t* record) {
     const auto* text = reinterpret_cast<const char*>(record + kFormulaOffset);
     entry.Formula.assign(text, length);
     entry.Color = GetU32(record + kColorOffset);
-    entry.DrawLines = record[kLinesOffset] != 0;
+    entry.DrawLines = record[kLinesOffset];
     entry.Quality = static_cast<std::int32_t>(GetU32(record + kQualityOffset));
     entry.LineWidth = static_cast<std::int32_t>(GetU32(record + kWidthOffset));
     return entry;

@@ -11,8 +11,8 @@ namespace orvex {
 // One graph. Formula holds single-byte (Windows-1251) text of at most 50 bytes.
 struct TGraphEntry {
     std::string Formula;
-    std::uint32_t Color = 0; // 0x00BBGGRR, or a system colour when the top bit is set
-    bool DrawLines = false;
+    std::uint32_t Color = 0;    // 0x00BBGGRR, or a system colour when the top bit is set
+    std::uint8_t DrawLines = 0; // the lines byte as read: 0 draws points, any other value lines
     std::int32_t Quality = 100;
     std::int32_t LineWidth = 1;
 
@@ -27,7 +27,8 @@ inline constexpr std::size_t kGraphCapacity = 101;
 
 // The 68-byte little-endian record of the document file.
 [[nodiscard]] std::array<std::uint8_t, kGraphRecordSize> EncodeGraphEntry(const TGraphEntry& entry);
-// Reads one record; a length byte above 50 counts as 50. DrawLines is any non-zero byte.
+// Reads one record; a length byte above 50 counts as 50. The other fields are copied unchanged, the
+// lines byte included.
 [[nodiscard]] TGraphEntry DecodeGraphEntry(const std::uint8_t* record);
 
 // A whole document: the records in list order, no header.

@@ -55,13 +55,6 @@ void GraphCommands::redraw() {
         ctx_.redraw();
 }
 
-void GraphCommands::enableBlockedWindows() {
-    if (ctx_.mainWindow)
-        ctx_.mainWindow->setEnabled(true);
-    if (ctx_.toolWindow)
-        ctx_.toolWindow->setEnabled(true);
-}
-
 bool GraphCommands::refuseWhenFull() {
     if (!ctx_.document->isFull())
         return false;
@@ -78,13 +71,16 @@ void GraphCommands::addGraph() {
     if (refuseWhenFull())
         return;
     newGraphMode_ = true;
-    GraphEditorFields fields;
-    fields.caption = text(kAddCaption);
-    fields.formulaLabel = text(kFormulaLabel);
-    fields.quality = ctx_.settings ? ctx_.settings->readInteger(settings::kQuality, "Graph", kDefaultQuality)
-                                   : kDefaultQuality;
-    editor_->fill(fields);
-    editor_->openOver();
+    // openOver enables the blocked windows again when filling fails, and passes the error on.
+    editor_->openOver([this] {
+        GraphEditorFields fields;
+        fields.caption = text(kAddCaption);
+        fields.formulaLabel = text(kFormulaLabel);
+        fields.quality = ctx_.settings
+                             ? ctx_.settings->readInteger(settings::kQuality, "Graph", kDefaultQuality)
+                             : kDefaultQuality;
+        editor_->fill(fields);
+    });
     editor_->formulaEdit()->setFocus();
 }
 
@@ -94,26 +90,25 @@ void GraphCommands::addDerivative() {
         return;
     if (refuseWhenFull())
         return;
-    editor_->disableBlockedWindows();
     newGraphMode_ = true;
     try {
-        DiffExpress1->SetFormula(Utf8ToCp1251(ctx_.document->itemText(selected).toStdString()));
-        std::string result;
-        DiffExpress1->Differentiate("x", result);
-        derivText_ = fromRecord(result);
+        editor_->openOver([this, selected] {
+            DiffExpress1->SetFormula(Utf8ToCp1251(ctx_.document->itemText(selected).toStdString()));
+            std::string result;
+            DiffExpress1->Differentiate("x", result);
+            derivText_ = fromRecord(result);
+            GraphEditorFields fields;
+            fields.caption = text(kDerivativeCaption);
+            fields.formulaLabel = text(kDerivativeLabel);
+            fields.formula = derivText_;
+            fields.quality = kDerivativeQuality;
+            editor_->fill(fields);
+        });
     } catch (const std::exception& e) {
-        // Enabled before the message box, which would otherwise open over a disabled window.
-        enableBlockedWindows();
+        // The windows are enabled again by now, so the message box does not open over disabled ones.
         ShowMessage(ctx_.mainWindow, QString::fromUtf8(e.what()));
         return;
     }
-    GraphEditorFields fields;
-    fields.caption = text(kDerivativeCaption);
-    fields.formulaLabel = text(kDerivativeLabel);
-    fields.formula = derivText_;
-    fields.quality = kDerivativeQuality;
-    editor_->fill(fields);
-    editor_->openOver();
     editor_->formulaEdit()->setFocus();
 }
 
@@ -122,20 +117,18 @@ void GraphCommands::editSelected() {
     const int selected = ctx_.document->selectedIndex();
     if (selected < 0)
         return;
-    const TGraphEntry& record = ctx_.document->record(selected);
-    GraphEditorFields fields;
-    fields.caption = text(kEditCaption);
-    fields.formulaLabel = text(kFormulaLabel);
-    fields.formula = fromRecord(record.Formula);
-    fields.color = record.Color;
-    fields.quality = record.Quality;
-    fields.drawLines = record.DrawLines;
-    fields.lineWidth = record.LineWidth;
-    editor_->fill(fields);
-    editor_->show();
-    editor_->disableBlockedWindows();
-    editor_->raise();
-    editor_->activateWindow();
+    editor_->openOver([this, selected] {
+        const TGraphEntry& record = ctx_.document->record(selected);
+        GraphEditorFields fields;
+        fields.caption = text(kEditCaption);
+        fields.formulaLabel = text(kFormulaLabel);
+        fields.formula = fromRecord(record.Formula);
+        fields.color = record.Color;
+        fields.quality = record.Quality;
+        fields.drawLines = record.DrawLines != 0;
+        fields.lineWidth = record.LineWidth;
+        editor_->fill(fields);
+    });
     editor_->formulaEdit()->setFocus();
 }
 

@@ -54,7 +54,6 @@ class GraphCommands : public QObject {
 
   private:
     [[nodiscard]] bool refuseWhenFull();
-    void enableBlockedWindows();
     void storeGraph(const TGraphEntry& entry, const QString& typedText);
     void redraw();
     [[nodiscard]] QString askFileName(bool save);

@@ -2,6 +2,7 @@
 
 #include "Cp1251.h"
 
+#include <QItemSelectionModel>
 #include <QListWidget>
 
 namespace orvex {
@@ -26,7 +27,10 @@ int GraphDocument::count() const {
 }
 
 int GraphDocument::selectedIndex() const {
-    const int row = list_->currentRow();
+    const QModelIndexList selected = list_->selectionModel()->selectedRows();
+    if (selected.isEmpty())
+        return -1;
+    const int row = selected.constFirst().row();
     return row >= 0 && row < count() ? row : -1;
 }
 
@@ -74,6 +78,9 @@ void GraphDocument::remove(int index) {
         graphs_[static_cast<size_t>(i)] = graphs_[static_cast<size_t>(i) + 1];
     const QSignalBlocker block(list_);
     delete list_->takeItem(index);
+    // The list makes a neighbour current (and, for a selected item, selected); the user chose none.
+    list_->clearSelection();
+    list_->setCurrentItem(nullptr, QItemSelectionModel::NoUpdate);
 }
 
 void GraphDocument::clear() {

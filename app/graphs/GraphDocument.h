@@ -23,7 +23,8 @@ class GraphDocument : public QObject {
     [[nodiscard]] QListWidget* list() const noexcept { return list_; }
     [[nodiscard]] int count() const;
     [[nodiscard]] bool isFull() const { return count() >= static_cast<int>(kGraphCapacity); }
-    // The current (selected) item, or -1.
+    // The item the user selected (by a click, the keyboard in the list or a double click), or -1. The
+    // item the list makes current by itself (when it gets the focus, after rows change) is not selected.
     [[nodiscard]] int selectedIndex() const;
     [[nodiscard]] const TGraphEntry& record(int index) const;
     [[nodiscard]] QString itemText(int index) const;
@@ -34,6 +35,7 @@ class GraphDocument : public QObject {
     bool append(const TGraphEntry& entry, const QString& itemText);
     // Replaces record i, checks item i and sets its text to the stored formula.
     void replace(int index, const TGraphEntry& entry);
+    // Removes graph i; no graph is selected afterwards.
     void remove(int index);
     // Deletes every list item; the records stay as they are.
     void clear();

@@ -1,6 +1,7 @@
 #include "PictureExport.h"
 
 #include "DocumentFile.h"
+#include "SavedFile.h"
 
 #include <QClipboard>
 #include <QFileDialog>
@@ -8,7 +9,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QScreen>
 
 #include <stdexcept>
@@ -18,6 +18,18 @@ namespace orvex {
 namespace {
 
 constexpr qreal kFallbackScreenDpi = 96;
+
+// The save dialog's filters, BMP first.
+struct PictureFilter {
+    const char* text;
+    PictureFormat format;
+};
+constexpr PictureFilter kPictureFilters[] = {
+    {"Файлы рисунков (*.bmp)", PictureFormat::Bmp},
+    {"Рисунки PNG (*.png)", PictureFormat::Png},
+    {"Векторные рисунки SVG (*.svg)", PictureFormat::Svg},
+    {"Документы PDF (*.pdf)", PictureFormat::Pdf},
+};
 
 [[noreturn]] void fail(const QString& message) {
     throw std::runtime_error(message.toStdString());
@@ -33,30 +45,51 @@ QSizeF screenDpi() {
 
 PictureExport::PictureExport(QWidget* dialogParent) : dialogParent_(dialogParent) {}
 
-void PictureExport::savePicture(const QImage& shown) {
-    QFileDialog dialog(dialogParent_, QString::fromUtf8("Сохранить как рисунок"), QString(),
-                       QString::fromUtf8("Файлы рисунков (*.bmp)"));
+void PictureExport::savePicture(const QImage& shown, const PictureSource& source) {
+    QStringList filters;
+    for (const PictureFilter& filter : kPictureFilters)
+        filters << QString::fromUtf8(filter.text);
+    QFileDialog dialog(dialogParent_, QString::fromUtf8("Сохранить как рисунок"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.constFirst());
+    // A name typed without an extension gets the chosen format's one, before the overwrite question.
+    const auto suffixFor = [&filters](const QString& filter) {
+        const qsizetype index = filters.indexOf(filter);
+        return PictureExtension(kPictureFilters[index < 0 ? 0 : static_cast<std::size_t>(index)].format)
+            .mid(1);
+    };
+    dialog.setDefaultSuffix(suffixFor(filters.constFirst()));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, &suffixFor](const QString& filter) { dialog.setDefaultSuffix(suffixFor(filter)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    (void)saveBitmap(shown, dialog.selectedFiles().constFirst());
+    const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
+    (void)savePictureFile(shown, source, dialog.selectedFiles().constFirst(),
+                          kPictureFilters[chosen < 0 ? 0 : static_cast<std::size_t>(chosen)].format);
 }
 
 QString PictureExport::saveBitmap(const QImage& image, const QString& path) {
     const QString name = WithExtension(path, QStringLiteral(".bmp"));
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly))
-        fail(CannotCreateFileMessage(name, file.errorString()));
-    if (!image.save(&file, "BMP")) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QString::fromUtf8("Ошибка записи рисунка");
-        file.cancelWriting();
-        fail(CannotCreateFileMessage(name, reason));
-    }
-    if (!file.commit())
-        fail(CannotCreateFileMessage(name, file.errorString()));
+    WritePicture(name, PictureFormat::Bmp, image, PictureSource{});
+    return name;
+}
+
+QString PictureExport::savePictureFile(const QImage& shown, const PictureSource& source, const QString& path,
+                                       PictureFormat chosen) {
+    const std::optional<PictureFormat> named = PictureFormatOfName(path);
+    const PictureFormat format = named.value_or(chosen);
+    const QString name = named ? path : path + PictureExtension(chosen);
+    // A vector picture is drawn again from what the shown one was drawn from; before any complete
+    // redraw there is only the bitmap, which then goes into the file as it is.
+    PictureSource vector = source;
+    if (vector.size != shown.size())
+        vector = PictureSource{};
+    if ((format == PictureFormat::Svg || format == PictureFormat::Pdf) && vector.size.isEmpty())
+        throw std::runtime_error(
+            CannotCreateFileMessage(name, QString::fromUtf8("Рисунок ещё не построен")).toStdString());
+    WritePicture(name, format, shown, vector);
     return name;
 }
 
@@ -89,6 +122,9 @@ void PictureExport::printTo(QPrinter& printer, const QImage& plotBitmap) {
     const QRectF target =
         printedRect(plotBitmap.size(), QSizeF(printer.logicalDpiX(), printer.logicalDpiY()), screenDpi());
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // Without this the PDF and print engines store the picture as JPEG, whose artefacts change the
+    // colours of thin lines and single points.
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
     painter.drawImage(target, plotBitmap);
     painter.end();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PictureFiles.h"
+
 #include <QImage>
 #include <QRectF>
 #include <QString>
@@ -9,20 +11,26 @@ class QWidget;
 
 namespace orvex {
 
-// Hands the picture out: a BMP file, the clipboard, a printed page. None of them redraws first.
+// Hands the picture out: a picture file (BMP, as well as PNG, SVG and PDF), the clipboard, a printed page.
+// None of them redraws first.
 // Failures throw std::runtime_error with the user-facing message ("Cannot create file "%s". %s",
 // "Cannot open clipboard"), which the main window's error report shows.
 class PictureExport {
   public:
     explicit PictureExport(QWidget* dialogParent);
 
-    void savePicture(const QImage& shown); // "Сохранить как рисунок": file dialog, then saveBitmap
+    // "Сохранить как рисунок": the file dialog (BMP is the first and default filter), then savePictureFile.
+    void savePicture(const QImage& shown, const PictureSource& source);
     void copyToClipboard(const QImage& shown);
     void print(const QImage& plotBitmap); // "Печать": print dialog, then printTo
 
     // Writes `image` as a BMP file under `path` (".bmp" appended unless it already ends with it,
     // case-insensitively). Returns the name written.
     static QString saveBitmap(const QImage& image, const QString& path);
+    // Writes the picture in the format the name's extension names when it is one of the four, otherwise
+    // in `chosen` (the dialog's filter) with its extension appended. Returns the name written.
+    static QString savePictureFile(const QImage& shown, const PictureSource& source, const QString& path,
+                                   PictureFormat chosen);
     // Prints the picture at screen size at the top-left of one page.
     static void printTo(QPrinter& printer, const QImage& plotBitmap);
     // Where printTo puts the picture: at the origin, scaled by printer DPI / screen DPI on each axis.

@@ -55,6 +55,9 @@ constexpr std::array kCommands{
                 ":/icons/print.png"},
     CommandInfo{"Parametres", "Файл", "Параметры по умолчанию", "Параметры по умолчанию", Qt::Key_F8,
                 "preferences-system", ":/icons/settings.png"},
+    // Beyond the original command set, on a key it leaves free.
+    CommandInfo{"SpecialPoints", "Построение", "Особые точки", "Особые точки: нули, экстремумы, пересечения",
+                Qt::Key_F9, "", ":/icons/special-points.png"},
 };
 
 } // namespace

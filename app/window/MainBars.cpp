@@ -41,7 +41,7 @@ QToolButton* ButtonFor(QToolBar* bar, const ActionTable& actions, std::string_vi
 } // namespace
 
 MainBars::MainBars(QMainWindow* window, const ActionTable& actions, QAction* graphListToggle,
-                   QAction* buildParamsToggle)
+                   QAction* buildParamsToggle, QAction* specialPointsToggle)
     : QObject(window) {
     createMenus(window, actions);
     createToolBars(window, actions);
@@ -49,6 +49,8 @@ MainBars::MainBars(QMainWindow* window, const ActionTable& actions, QAction* gra
     toggles_ = {bars_[0]->toggleViewAction(), nullptr, graphListToggle, buildParamsToggle, nullptr};
     for (int i = 1; i < bars_.size(); ++i)
         toggles_.append(bars_[i]->toggleViewAction());
+    if (specialPointsToggle != nullptr)
+        toggles_ << nullptr << specialPointsToggle;
     addViewToggles(viewMenu_);
 }
 
@@ -84,9 +86,9 @@ void MainBars::createMenus(QMainWindow* window, const ActionTable& actions) {
     QMenu* build = menuBar->addMenu(QStringLiteral("Построение"));
     build->setObjectName(QStringLiteral("BuildMenu"));
     AddActions(build, actions,
-               {"NewGr", "NewDif", "RemoveGr", "Eval", kSeparator, "MoveUp", "MoveDown", "MoveLeft",
-                "MoveRight", kSeparator, "HorMax", "HorMin", "VertMax", "VertMin", kSeparator, "AllMax",
-                "AllMin"});
+               {"NewGr", "NewDif", "RemoveGr", "Eval", "SpecialPoints", kSeparator, "MoveUp", "MoveDown",
+                "MoveLeft", "MoveRight", kSeparator, "HorMax", "HorMin", "VertMax", "VertMin", kSeparator,
+                "AllMax", "AllMin"});
     QMenu* help = menuBar->addMenu(QStringLiteral("Помощь"));
     help->setObjectName(QStringLiteral("HelpMenu"));
     AddActions(help, actions, {"BrowseURL1", "About"});

@@ -9,12 +9,20 @@ PlotArea::PlotArea(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Image1"));
     setCursor(Qt::CrossCursor);
     setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void PlotArea::setPicture(const QImage& picture) {
     picture_ = picture;
+    update();
+}
+
+void PlotArea::setMarkers(const QList<PlotMarker>& markers) {
+    if (markers == markers_)
+        return;
+    markers_ = markers;
     update();
 }
 
@@ -31,6 +39,19 @@ void PlotArea::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), palette().window());
     if (!picture_.isNull())
         painter.drawImage(QPoint(0, 0), picture_);
+    if (markers_.isEmpty())
+        return;
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setBrush(Qt::NoBrush);
+    for (const PlotMarker& marker : markers_) {
+        const int radius = marker.strong ? 7 : 4;
+        if (marker.strong) { // a white halo keeps the chosen ring visible on a curve of its colour
+            painter.setPen(QPen(Qt::white, 5));
+            painter.drawEllipse(QPointF(marker.at), radius, radius);
+        }
+        painter.setPen(QPen(marker.colour, marker.strong ? 3 : 1.5));
+        painter.drawEllipse(QPointF(marker.at), radius, radius);
+    }
 }
 
 void PlotArea::mousePressEvent(QMouseEvent* event) {

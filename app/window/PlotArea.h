@@ -1,12 +1,26 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
+#include <QList>
+#include <QPoint>
 #include <QWidget>
 
 namespace orvex {
 
+// A ring drawn over the picture at a pixel of it (the special points of a graph); a strong one marks
+// the point chosen in the table.
+struct PlotMarker {
+    QPoint at;
+    QColor colour;
+    bool strong = false;
+    bool operator==(const PlotMarker&) const = default;
+};
+
 // The plot area `Image1`: shows a copy of the last completed picture at its top-left corner, with a
-// cross-shaped cursor. Reports presses, mouse moves and size changes; the window decides what they do.
+// cross-shaped cursor, and the markers over it (which are not part of the picture: saving, copying and
+// printing leave them out). Reports presses, mouse moves and size changes; the window decides what they
+// do.
 class PlotArea : public QWidget {
     Q_OBJECT
   public:
@@ -14,6 +28,9 @@ class PlotArea : public QWidget {
 
     void setPicture(const QImage& picture);
     [[nodiscard]] const QImage& picture() const noexcept { return picture_; }
+
+    void setMarkers(const QList<PlotMarker>& markers);
+    [[nodiscard]] const QList<PlotMarker>& markers() const noexcept { return markers_; }
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;
@@ -33,6 +50,7 @@ class PlotArea : public QWidget {
 
   private:
     QImage picture_;
+    QList<PlotMarker> markers_;
 };
 
 } // namespace orvex

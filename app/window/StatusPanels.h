@@ -6,8 +6,8 @@ class QLabel;
 
 namespace orvex {
 
-// The status bar `TBXSB1` with its two panels: panel 0 (700 px) for hint texts, panel 1 (100 px,
-// centred) for the mouse coordinates.
+// The status bar `TBXSB1` with its two panels: panel 0, as wide as the window allows, for hint texts;
+// panel 1 (100 px or the width a read-out needs, centred) for the mouse coordinates.
 class StatusPanels : public QStatusBar {
     Q_OBJECT
   public:

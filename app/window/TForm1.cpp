@@ -3,6 +3,7 @@
 #include "ActionTable.h"
 #include "BuildParamsWindow.h"
 #include "ColorBox.h"
+#include "CommandKeyFilter.h"
 #include "ErrorReport.h"
 #include "GraphCommands.h"
 #include "GraphDocument.h"
@@ -10,23 +11,27 @@
 #include "MainBars.h"
 #include "Navigation.h"
 #include "PlotArea.h"
+#include "SpecialPointsPanel.h"
 #include "StatusPanels.h"
 #include "ThemeManager.h"
 #include "Themes.h"
 #include "ViewController.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QToolTip>
+#include <QUrl>
 #include <QWindow>
 
 #include <cstdlib>
@@ -65,6 +70,16 @@ QString FromStd(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// The first local .orx file among dropped data, or an empty text.
+QString DroppedDocument(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QStringLiteral(".orx"), Qt::CaseInsensitive))
+            return url.toLocalFile();
+    return {};
+}
+
 } // namespace
 
 TForm1::TForm1(QWidget* parent)
@@ -74,14 +89,17 @@ TForm1::TForm1(QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
     resize(812, 484);
+    setAcceptDrops(true); // an .orx file dropped on the window is opened
     themes_ = new ThemeManager(this);
 
     createActions();
     createPlotArea();
     createDockWindows();
-    createBars();
-    createStatusBar();
     createDocumentAndView();
+    createSpecialPointsPanel();
+    createBars();
+    createCommandKeys();
+    createStatusBar();
     connectCommands();
     connectRedrawTriggers();
     readSettings();
@@ -89,6 +107,8 @@ TForm1::TForm1(QWidget* parent)
 
 TForm1::~TForm1() {
     // The controllers refer to the build-parameters window's fields: stop them first.
+    delete points_;
+    points_ = nullptr;
     delete commands_;
     commands_ = nullptr;
     delete view_;
@@ -129,8 +149,22 @@ void TForm1::createDockWindows() {
     actions_->addTo(tbxtw_.get());
 }
 
+void TForm1::createSpecialPointsPanel() {
+    points_ = new SpecialPointsPanel(document_, view_, image1_, this);
+    addDockWidget(Qt::RightDockWidgetArea, points_);
+    points_->hide(); // shown on request only
+    // The command "Особые точки" shows and hides the panel and stays checked while it is shown.
+    QAction* command = (*actions_)["SpecialPoints"];
+    command->setCheckable(true);
+    connect(command, &QAction::toggled, points_, &QWidget::setVisible);
+    connect(points_->toggleViewAction(), &QAction::toggled, command, &QAction::setChecked);
+    connect(view_, &ViewController::redrawn, points_, &SpecialPointsPanel::refresh);
+    connect(clBox1_, &QListWidget::itemSelectionChanged, points_, &SpecialPointsPanel::refresh);
+}
+
 void TForm1::createBars() {
-    bars_ = new MainBars(this, *actions_, panel_->toggleViewAction(), tbxtw_->toggleViewAction());
+    bars_ = new MainBars(this, *actions_, panel_->toggleViewAction(), tbxtw_->toggleViewAction(),
+                         (*actions_)["SpecialPoints"]);
 }
 
 void TForm1::createStatusBar() {
@@ -179,7 +213,7 @@ void TForm1::connectCommands() {
     onAction("FileOpen1", [this] { commands_->openDocument(); });
     onAction("FileSaveAs1", [this] { commands_->saveDocument(); });
 
-    onAction("SavePicture1", [this] { export_.savePicture(view_->shownPicture()); });
+    onAction("SavePicture1", [this] { export_.savePicture(view_->shownPicture(), view_->shownSource()); });
     onAction("CopyToClipboard", [this] { export_.copyToClipboard(view_->shownPicture()); });
     onAction("PrintDlg1", [this] { export_.print(view_->plotBitmap()); });
 
@@ -202,6 +236,10 @@ void TForm1::connectCommands() {
     onAction("BrowseURL1", [this] { openHomePage(); });
     onAction("FileExit1", [this] { close(); });
 
+    connect(view_, &ViewController::redrawFailed, this,
+            [](const QString& message) { ErrorReport::Show(message); });
+    connect(points_, &SpecialPointsPanel::pointChosen, this,
+            [this](const QString& coordinates) { status_->setPanelText(1, coordinates); });
     connect(image1_, &PlotArea::pressed, this, &TForm1::clickPlotArea);
     connect(image1_, &PlotArea::moved, this, &TForm1::showReadout);
     connect(image1_, &PlotArea::wheelTurned, this, &TForm1::turnWheel);
@@ -209,6 +247,21 @@ void TForm1::connectCommands() {
         if (MatchThemeName(text) != themes_->current())
             themes_->apply(text);
     });
+    // A theme picked from the list hands the keyboard back to the plot area.
+    connect(themeSelector(), &QComboBox::activated, this,
+            [this] { image1_->setFocus(Qt::OtherFocusReason); });
+}
+
+void TForm1::createCommandKeys() {
+    QList<QKeyCombination> keys;
+    for (const QAction* action : actions_->actions())
+        if (!action->shortcut().isEmpty())
+            keys.append(action->shortcut()[0]);
+    auto* filter = new CommandKeyFilter(keys, {this, tbxtw_.get(), panel_}, this);
+    qApp->installEventFilter(filter);
+    // The wheel over the theme box moves the view like anywhere else in the main window.
+    themeSelector()->setFocusPolicy(Qt::StrongFocus);
+    themeSelector()->installEventFilter(this);
 }
 
 void TForm1::connectRedrawTriggers() {
@@ -219,8 +272,10 @@ void TForm1::connectRedrawTriggers() {
     connect(tbxtw_->bApply(), &QPushButton::clicked, this, &TForm1::runChange);
     // Docking changes and shown or hidden bars. Qt lays the window out again after the event that
     // changed it, so the redraw waits for that; a resize of the plot area on the way redraws at once.
-    connect(panel_, &QDockWidget::dockLocationChanged, this, &TForm1::scheduleChange);
-    connect(panel_, &QDockWidget::topLevelChanged, this, &TForm1::scheduleChange);
+    for (QDockWidget* dock : {panel_, static_cast<QDockWidget*>(points_)}) {
+        connect(dock, &QDockWidget::dockLocationChanged, this, &TForm1::scheduleChange);
+        connect(dock, &QDockWidget::topLevelChanged, this, &TForm1::scheduleChange);
+    }
     for (QToolBar* bar : bars_->bars()) {
         connect(bar, &QToolBar::topLevelChanged, this, &TForm1::scheduleChange);
         connect(bar, &QToolBar::orientationChanged, this, &TForm1::scheduleChange);
@@ -232,20 +287,21 @@ void TForm1::connectRedrawTriggers() {
 
 void TForm1::readSettings() {
     // FormCreate: the view fields and the theme from the settings file, the first picture, the hint
-    // delay, the floating build-parameters window. A first picture that fails (a limit that is not a
-    // number) is reported once and skips the steps after it.
-    const bool pictureDrawn = ErrorReport::Run([this] {
+    // delay, the floating build-parameters window. The file is read once for all of them. A first picture
+    // that fails (a limit that is not a number) is reported once and skips the steps after it.
+    const SettingsSnapshot file = settings_.snapshot();
+    const bool pictureDrawn = ErrorReport::Run([this, &file] {
         using namespace settings;
         ViewTexts texts;
-        texts.xmin = settings_.readString(kLimits, "XMin", "-5");
-        texts.xmax = settings_.readString(kLimits, "XMax", "5");
-        texts.ymin = settings_.readString(kLimits, "YMin", "-5");
-        texts.ymax = settings_.readString(kLimits, "YMax", "5");
-        texts.vert = settings_.readString(kLimits, "Vert", "10");
-        texts.hor = settings_.readString(kLimits, "Hor", "10");
+        texts.xmin = file.readString(kLimits, "XMin", "-5");
+        texts.xmax = file.readString(kLimits, "XMax", "5");
+        texts.ymin = file.readString(kLimits, "YMin", "-5");
+        texts.ymax = file.readString(kLimits, "YMax", "5");
+        texts.vert = file.readString(kLimits, "Vert", "10");
+        texts.hor = file.readString(kLimits, "Hor", "10");
         view_->setTexts(texts);
 
-        const QString theme = themes_->apply(FromStd(settings_.readString(kTheme, "Name", "Default")));
+        const QString theme = themes_->apply(FromStd(file.readString(kTheme, "Name", "Default")));
         const QSignalBlocker block(themeSelector());
         themeSelector()->setCurrentText(theme);
 
@@ -253,8 +309,8 @@ void TForm1::readSettings() {
     });
     if (!pictureDrawn)
         return;
-    ErrorReport::Run([this] {
-        themes_->setHintDelay(settings_.readInteger(settings::kHintPause, "Pause", 0));
+    ErrorReport::Run([this, &file] {
+        themes_->setHintDelay(file.readInteger(settings::kHintPause, "Pause", 0));
         placeToolWindow_ = true;
     });
 }
@@ -282,7 +338,10 @@ void TForm1::showReadout(QPoint position) {
         status_->setPanelText(0, kPlotAreaHelp);
         const QString text = view_->readout(position);
         image1_->setToolTip(text);
-        QToolTip::showText(image1_->mapToGlobal(position + QPoint(10, 20)), text, image1_);
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(image1_->mapToGlobal(position + QPoint(10, 20)), text, image1_);
         status_->setPanelText(1, text);
     });
 }
@@ -339,6 +398,11 @@ bool TForm1::event(QEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (bars_ != nullptr && watched == themeSelector() && event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        turnWheel(wheel->angleDelta(), wheel->modifiers());
+        return true;
+    }
     if (watched == clBox1_->viewport()) {
         if (event->type() == QEvent::MouseMove) {
             status_->setPanelText(0, kGraphListHelp);
@@ -348,6 +412,25 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::openDocument(const QString& path) {
+    ErrorReport::Run([this, &path] { (void)commands_->loadDocument(path); });
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedDocument(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+    const QString path = DroppedDocument(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop has finished, so that a message box does not hold the dragging application.
+    QMetaObject::invokeMethod(
+        this, [this, path] { openDocument(path); }, Qt::QueuedConnection);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

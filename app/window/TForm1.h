@@ -21,6 +21,7 @@ class GraphCommands;
 class GraphDocument;
 class MainBars;
 class PlotArea;
+class SpecialPointsPanel;
 class StatusPanels;
 class ThemeManager;
 class ViewController;
@@ -47,6 +48,7 @@ class TForm1 : public QMainWindow {
     [[nodiscard]] PlotArea* plotArea() const noexcept { return image1_; }
     [[nodiscard]] QListWidget* graphList() const noexcept { return clBox1_; }
     [[nodiscard]] QDockWidget* graphListPanel() const noexcept { return panel_; }
+    [[nodiscard]] SpecialPointsPanel* specialPointsPanel() const noexcept { return points_; }
     [[nodiscard]] BuildParamsWindow* buildParamsWindow() const noexcept { return tbxtw_.get(); }
     [[nodiscard]] StatusPanels* statusPanels() const noexcept { return status_; }
     [[nodiscard]] const MainBars& bars() const noexcept { return *bars_; }
@@ -60,18 +62,26 @@ class TForm1 : public QMainWindow {
     // The context menu of the docks: the show/hide toggles of the "Вид" menu.
     QMenu* createPopupMenu() override;
 
+    // Opens a document as the open command does after its file dialog; a failure is reported in a
+    // message box and leaves the graph list as it was.
+    void openDocument(const QString& path);
+
   protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void createActions();
     void createPlotArea();
     void createDockWindows();
+    void createSpecialPointsPanel();
     void createBars();
+    void createCommandKeys();
     void createStatusBar();
     void createDocumentAndView();
     void connectCommands();
@@ -95,6 +105,7 @@ class TForm1 : public QMainWindow {
     PlotArea* image1_ = nullptr;
     QListWidget* clBox1_ = nullptr;
     QDockWidget* panel_ = nullptr;
+    SpecialPointsPanel* points_ = nullptr; // "Особые точки"
     std::unique_ptr<BuildParamsWindow> tbxtw_;
     MainBars* bars_ = nullptr;
     StatusPanels* status_ = nullptr;

@@ -1,9 +1,12 @@
 #include "ViewController.h"
 
+#include "ArithmeticError.h"
 #include "ColorBox.h"
+#include "EventWait.h"
 #include "GraphDocument.h"
 #include "NumberText.h"
 #include "PlotArea.h"
+#include "RedrawRunner.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -27,7 +30,14 @@ constexpr QImage::Format kBitmapFormat = QImage::Format_RGB32;
 } // namespace
 
 ViewController::ViewController(const ViewControls& controls, QObject* parent)
-    : QObject(parent), c_(controls) {}
+    : QObject(parent), c_(controls), runner_(new RedrawRunner(this)) {
+    connect(runner_, &RedrawRunner::finished, this, &ViewController::finishRedraw);
+}
+
+ViewController::~ViewController() {
+    delete runner_; // cancels and waits for the drawing thread
+    runner_ = nullptr;
+}
 
 ViewTexts ViewController::texts() const {
     return {Std(c_.exmin), Std(c_.exmax), Std(c_.eymin), Std(c_.eymax), Std(c_.edit1), Std(c_.edit2)};
@@ -54,11 +64,15 @@ const QImage& ViewController::shownPicture() const {
 }
 
 void ViewController::drawInitialPicture() {
-    const QSize size = c_.image->size().expandedTo(QSize(1, 1));
-    plotBitmap_ = QImage(size, kBitmapFormat);
-    plotBitmap_.fill(ColorFromValue(backgroundColour()));
-    DrawGrid(plotBitmap_, texts(), gridColour(), backgroundColour());
+    PictureSource source;
+    source.size = c_.image->size().expandedTo(QSize(1, 1));
+    source.view = texts();
+    source.colours = ResolvePictureColours(gridColour(), backgroundColour());
+    plotBitmap_ = QImage(source.size, kBitmapFormat);
+    plotBitmap_.fill(source.colours.background);
+    DrawGrid(plotBitmap_, source.view, source.colours);
     c_.image->setPicture(plotBitmap_);
+    shownSource_ = std::move(source);
 }
 
 void ViewController::resizePlotBitmap() {
@@ -79,29 +93,75 @@ void ViewController::resizePlotBitmap() {
     plotBitmap_ = std::move(resized);
 }
 
+void ViewController::stopDrawing() {
+    runner_->cancel();
+    ++generation_; // whatever is still on its way is stale now
+    drawing_ = false;
+}
+
 void ViewController::redraw() {
     resizePlotBitmap();
     ViewTexts view = texts();
     if (plotBitmap_.isNull()) {
+        stopDrawing();
         // Nothing to draw on; the limits are still repaired as the redraw would.
         if (RepairLimits(view))
             setTexts(view);
         c_.image->setPicture(QImage());
         return;
     }
-    bool completed = false;
+    if (!RepairLimits(view)) {
+        stopDrawing(); // the picture stays as it was
+        return;
+    }
+    setTexts(view);
+
+    PictureSource source;
+    source.size = plotBitmap_.size();
+    source.view = view;
+    source.colours = ResolvePictureColours(gridColour(), backgroundColour());
+    QImage picture(source.size, kBitmapFormat);
+    picture.fill(source.colours.background);
     try {
-        completed =
-            RenderPicture(plotBitmap_, view, gridColour(), backgroundColour(), c_.document->visibleGraphs());
+        DrawGrid(picture, view, source.colours);
     } catch (...) {
-        setTexts(view); // the limit repair happened before the error
+        stopDrawing();
+        plotBitmap_ = picture; // as the stopped redraw left it
         throw;
     }
-    if (!completed)
+    source.curves = ResolveCurves(c_.document->visibleGraphs());
+    std::vector<std::string> kept;
+    for (const PlotCurve& curve : source.curves)
+        kept.push_back(FormulaKey(curve.entry.Formula, DecimalSeparator()));
+    memory_.keepOnly(kept);
+
+    RedrawJob job;
+    job.generation = ++generation_;
+    job.picture = std::move(picture);
+    job.limits = ParseLimits(view);
+    job.curves = source.curves;
+    job.memory = &memory_;
+    pendingSource_ = std::move(source);
+    drawing_ = true;
+    runner_->start(std::move(job));
+}
+
+void ViewController::finishRedraw(const RedrawResult& result) {
+    if (result.generation != generation_ || result.cancelled)
         return;
-    setTexts(view);
+    drawing_ = false;
+    plotBitmap_ = result.picture;
+    if (!result.error.isEmpty()) {
+        emit redrawFailed(result.error);
+        return;
+    }
+    shownSource_ = std::move(pendingSource_);
     c_.image->setPicture(plotBitmap_);
     emit redrawn();
+}
+
+void ViewController::waitForPicture(int timeoutMs) {
+    ProcessEventsWhile([this] { return drawing_; }, timeoutMs);
 }
 
 void ViewController::apply(ViewCommand command) {
@@ -118,8 +178,12 @@ void ViewController::apply(ViewCommand command) {
 
 QString ViewController::readout(QPoint position) const {
     const QSize size = c_.image->size();
-    return QString::fromStdString(
-        ReadoutText(position.x(), position.y(), size.width(), size.height(), texts(), DecimalSeparator()));
+    try {
+        return QString::fromStdString(ReadoutText(position.x(), position.y(), size.width(), size.height(),
+                                                  texts(), DecimalSeparator()));
+    } catch (const ArithmeticError&) {
+        return {}; // a limit beyond the double range draws nothing, and shows nothing either
+    }
 }
 
 } // namespace orvex

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "CurveGeometry.h"
 #include "Navigation.h"
+#include "PictureFiles.h"
 #include "Renderer.h"
+#include "SampleMemory.h"
 
 #include <QImage>
 #include <QObject>
@@ -15,6 +18,8 @@ namespace orvex {
 class ColorBox;
 class GraphDocument;
 class PlotArea;
+class RedrawRunner;
+struct RedrawResult;
 
 // The controls that hold the view state: the limit and grid-count fields are its master copy.
 struct ViewControls {
@@ -31,11 +36,16 @@ struct ViewControls {
 };
 
 // The redraw and the navigation of the view. Holds the off-screen picture `PlotBitmap`; the plot area
-// shows the last picture a redraw completed. Errors propagate to the caller, which reports them.
+// shows the last picture a redraw completed. The curves are drawn off the GUI thread: a redraw prepares
+// the picture (size, limit repair, background, grid) at once and hands the curves to a worker; a newer
+// redraw cancels the one in progress, and only a complete picture of the newest redraw is shown. Errors
+// of the preparation propagate to the caller; an error while drawing the curves arrives later through
+// `redrawFailed` and leaves the picture on screen as it was.
 class ViewController : public QObject {
     Q_OBJECT
   public:
     explicit ViewController(const ViewControls& controls, QObject* parent = nullptr);
+    ~ViewController() override;
 
     // The first picture of the window: frame, grid and labels on the background, no graphs and no limit
     // repair. Throws ConversionError for a limit or grid count that is not a number.
@@ -43,14 +53,21 @@ class ViewController : public QObject {
 
     // `ChangeExecute`: sizes PlotBitmap to the plot area, repairs limit spans below 1 (a limit that is
     // not a number ends the redraw silently), draws background, grid and the checked graphs, then shows
-    // the picture. A drawing error leaves the picture on screen as it was and propagates.
+    // the picture. A drawing error leaves the picture on screen as it was.
     void redraw();
+
+    // True from a redraw's start until its picture is shown or it failed or was superseded.
+    [[nodiscard]] bool isDrawing() const noexcept { return drawing_; }
+    // Processes events until no redraw is in progress (or `timeoutMs` passed). For callers that need the
+    // finished picture at once, such as tests.
+    void waitForPicture(int timeoutMs = 60000);
 
     // A view command: shifts the limit fields by 1 (a field that is not a number stops it with
     // ConversionError, fields already rewritten stay rewritten), then redraws.
     void apply(ViewCommand command);
 
-    // "(x, y)" for the cursor at a pixel of the plot area. Throws ConversionError for a bad limit.
+    // "(x, y)" for the cursor at a pixel of the plot area. Throws ConversionError for a limit that is not
+    // a number; empty for a limit beyond the double range, which the redraw treats as no number at all.
     [[nodiscard]] QString readout(QPoint position) const;
 
     [[nodiscard]] ViewTexts texts() const;
@@ -58,18 +75,30 @@ class ViewController : public QObject {
 
     [[nodiscard]] const QImage& plotBitmap() const noexcept { return plotBitmap_; }
     [[nodiscard]] const QImage& shownPicture() const;
+    // What the picture on screen was drawn from (empty before the first complete redraw).
+    [[nodiscard]] const PictureSource& shownSource() const noexcept { return shownSource_; }
 
   signals:
     // A redraw reached its end and the new picture is on screen.
     void redrawn();
+    // Drawing the curves ended on an error; the picture on screen stays as it was.
+    void redrawFailed(const QString& message);
 
   private:
     void resizePlotBitmap();
+    void stopDrawing();
+    void finishRedraw(const RedrawResult& result);
     [[nodiscard]] std::uint32_t gridColour() const;
     [[nodiscard]] std::uint32_t backgroundColour() const;
 
     ViewControls c_;
     QImage plotBitmap_;
+    SampleMemory memory_; // before the runner, whose drawing uses it
+    RedrawRunner* runner_;
+    std::uint64_t generation_ = 0; // of the newest redraw
+    bool drawing_ = false;
+    PictureSource pendingSource_;
+    PictureSource shownSource_;
 };
 
 } // namespace orvex

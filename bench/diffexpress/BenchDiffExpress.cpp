@@ -25,6 +25,22 @@ std::string BalancedSum(int n) {
     return n == 1 ? "x" : "(" + BalancedSum(n / 2) + ")+(" + BalancedSum(n - n / 2) + ")";
 }
 
+// x+x+...+x: a left-deep tree n levels deep whose derivative text nests 2n brackets.
+std::string SumOfX(int n) {
+    std::string text = "x";
+    for (int i = 1; i < n; ++i)
+        text += "+x";
+    return text;
+}
+
+// -(-(...-(x)...)): n minus signs, whose derivative text nests 2n brackets.
+std::string MinusChain(int n) {
+    std::string text;
+    for (int i = 0; i < n; ++i)
+        text += "-(";
+    return text + "x" + std::string(static_cast<std::size_t>(n), ')');
+}
+
 std::string NestedQuotients(int depth) {
     std::string text = "x";
     for (int i = 0; i < depth; ++i)
@@ -45,5 +61,9 @@ BENCHMARK_CAPTURE(Differentiate, fifty_characters, kFifty);
 BENCHMARK_CAPTURE(Differentiate, fifty_characters_worst, kFiftyWorst);
 BENCHMARK_CAPTURE(Differentiate, nested_quotients_47, NestedQuotients(47)); // 9025-character result
 BENCHMARK_CAPTURE(Differentiate, balanced_sum_1250, BalancedSum(1250));     // 4998 of 5000 nodes
+// Formulas longer than 64 characters run on a thread with a large stack of their own.
+BENCHMARK_CAPTURE(Differentiate, sum_33_terms, SumOfX(33));           // 65 characters: the cost of the thread
+BENCHMARK_CAPTURE(Differentiate, sum_1250_terms, SumOfX(1250));       // 1250 levels deep, 4998 nodes
+BENCHMARK_CAPTURE(Differentiate, minus_chain_2499, MinusChain(2499)); // 5000 nodes, 5000 brackets deep
 
 BENCHMARK_MAIN();

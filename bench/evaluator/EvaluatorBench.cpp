@@ -1,7 +1,9 @@
-// Per-sample cost of the plot evaluator (SubstituteVariable + EvaluateExpression on a prepared
-// formula) beside muparser on the same expression and plain C++ computing it. A summary at the end
-// gives ours/muparser for every formula.
+// Per-sample cost of the plot evaluator on its two paths, the text path (SubstituteVariable +
+// EvaluateExpression on a prepared formula) and the compiled path (PreparedFormula::valueAt), beside
+// muparser on the same expression and plain C++ computing it. A summary at the end gives both paths
+// against muparser for every formula.
 #include "Evaluator.h"
+#include "PreparedFormula.h"
 
 #include <benchmark/benchmark.h>
 #include <muParser.h>
@@ -48,7 +50,7 @@ const std::vector<double>& samples() {
     return xs;
 }
 
-void benchOurs(benchmark::State& state, const Formula& f) {
+void benchText(benchmark::State& state, const Formula& f) {
     std::string prepared = f.ours;
     orvex::PrepareFormula(prepared, "x");
     const auto& xs = samples();
@@ -56,6 +58,24 @@ void benchOurs(benchmark::State& state, const Formula& f) {
     for (auto _ : state) {
         long double y = 0;
         const bool ok = orvex::EvaluateExpression(orvex::SubstituteVariable(prepared, 'x', xs[i]), y);
+        benchmark::DoNotOptimize(ok);
+        benchmark::DoNotOptimize(y);
+        if (++i == xs.size())
+            i = 0;
+    }
+}
+
+void benchCompiled(benchmark::State& state, const Formula& f) {
+    const orvex::PreparedFormula formula(f.ours);
+    if (!formula.isCompiled()) {
+        state.SkipWithError("the formula is not compiled");
+        return;
+    }
+    const auto& xs = samples();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        long double y = 0;
+        const bool ok = formula.valueAt(xs[i], y);
         benchmark::DoNotOptimize(ok);
         benchmark::DoNotOptimize(y);
         if (++i == xs.size())
@@ -90,7 +110,7 @@ void benchPlain(benchmark::State& state, const Formula& f) {
     }
 }
 
-// Prints the usual table, then ours/muparser and ours/plain for every formula.
+// Prints the usual table, then per formula the four times and both paths against muparser.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
@@ -102,19 +122,24 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
     void Finalize() override {
         ConsoleReporter::Finalize();
-        std::printf("\nper sample, CPU ns: ours / muparser / plain C++; ratio ours/muparser (bar: 100)\n");
+        std::printf("\nper sample, CPU ns: text / compiled / muparser / plain C++; "
+                    "ratios text/muparser, compiled/muparser\n");
         for (const auto& f : kFormulas) {
-            const auto ours = times_.find(std::string("ours/") + f.ours);
-            const auto mu = times_.find(std::string("muparser/") + f.ours);
-            const auto plain = times_.find(std::string("plain/") + f.ours);
-            if (ours == times_.end() || mu == times_.end() || plain == times_.end())
-                continue;
-            std::printf("%-52s %9.1f %8.1f %7.1f  ratio %6.1f\n", f.ours, ours->second, mu->second,
-                        plain->second, ours->second / mu->second);
+            const double text = time("text/", f);
+            const double compiled = time("compiled/", f);
+            const double mu = time("muparser/", f);
+            const double plain = time("plain/", f);
+            std::printf("%-52s %8.1f %8.1f %8.1f %7.1f  %7.1f %6.1f\n", f.ours, text, compiled, mu, plain,
+                        text / mu, compiled / mu);
         }
     }
 
   private:
+    double time(const char* path, const Formula& f) const {
+        const auto it = times_.find(path + std::string(f.ours));
+        return it == times_.end() ? std::nan("") : it->second;
+    }
+
     std::map<std::string, double> times_;
 };
 
@@ -122,7 +147,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
 int main(int argc, char** argv) {
     for (const auto& f : kFormulas) {
-        benchmark::RegisterBenchmark((std::string("ours/") + f.ours).c_str(), benchOurs, f)
+        benchmark::RegisterBenchmark((std::string("text/") + f.ours).c_str(), benchText, f)
+            ->Unit(benchmark::kNanosecond);
+        benchmark::RegisterBenchmark((std::string("compiled/") + f.ours).c_str(), benchCompiled, f)
             ->Unit(benchmark::kNanosecond);
         benchmark::RegisterBenchmark((std::string("muparser/") + f.ours).c_str(), benchMuparser, f)
             ->Unit(benchmark::kNanosecond);

@@ -41,6 +41,9 @@ QComboBox* MakeFormulaBox(const QString& name) {
     box->setObjectName(name);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    // The text typed is the formula computed: an editable box would otherwise complete "x" to a listed
+    // "x^2" as it is typed.
+    box->setCompleter(nullptr);
     box->setToolTip(kFormulaHint);
     return box;
 }

@@ -64,15 +64,15 @@ TOKRightDlg::TOKRightDlg() {
 }
 
 void TOKRightDlg::openWithFormulas(const QStringList& formulas) {
-    disableBlockedWindows();
-    for (QComboBox* box : {form_.combo1, form_.combo2}) {
-        box->clear();
-        box->addItems(formulas);
-        box->setCurrentIndex(-1); // nothing picked: the user picks a formula or types one
-        box->clearEditText();
-    }
-    trackBar1Change(form_.trackBar1->value());
-    openOver();
+    openOver([this, &formulas] {
+        for (QComboBox* box : {form_.combo1, form_.combo2}) {
+            box->clear();
+            box->addItems(formulas);
+            box->setCurrentIndex(-1); // nothing picked: the user picks a formula or types one
+            box->clearEditText();
+        }
+        trackBar1Change(form_.trackBar1->value());
+    });
 }
 
 void TOKRightDlg::trackBar1Change(int position) {

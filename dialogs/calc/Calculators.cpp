@@ -1,8 +1,8 @@
 #include "Calculators.h"
 
 #include "ArithmeticError.h"
-#include "Evaluator.h"
 #include "NumberText.h"
+#include "PreparedFormula.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,15 +42,8 @@ std::string Text(long double v) {
     return NumberText(v, 15);
 }
 
-// The formula as the evaluator takes it: its first 50 characters, prepared for the variable x.
-std::string PreparedFormula(std::string_view formula) {
-    std::string f(formula.substr(0, kMaxFormulaLength));
-    PrepareFormula(f, "x");
-    return f;
-}
-
-bool ValueAt(const std::string& prepared, double x, long double& value) {
-    if (!EvaluateExpression(SubstituteVariable(prepared, 'x', x), value))
+bool ValueAt(const PreparedFormula& formula, double x, long double& value) {
+    if (!formula.valueAt(x, value))
         return false;
     Finite(value);
     return true;
@@ -72,14 +65,14 @@ std::string CalculateIntegral(std::string_view formula, std::string_view x1, std
         return label;
     const long double a = StrToFloat(x1);
     const long double b = StrToFloat(x2);
-    const std::string prepared = PreparedFormula(formula);
+    const PreparedFormula f(formula);
     const int n = std::clamp(steps, calc::kMinSteps, calc::kMaxSteps);
     const long double h = Finite((b - a) / n);
     double sum = 0;
     for (int i = 0; i < n; ++i) {
         const double x = HeldAsDouble(a + static_cast<long double>(i) * h);
         long double v = 0;
-        if (!ValueAt(prepared, x, v))
+        if (!ValueAt(f, x, v))
             return label.append(calc::kIntegralFailed);
         const double product = HeldAsDouble(h * std::fabs(v));
         sum = HeldAsDouble(static_cast<long double>(sum) + product);
@@ -91,10 +84,10 @@ std::string CalculateValue(std::string_view formula, std::string_view x) {
     std::string label(calc::kValueReset);
     if (x.empty() || formula.empty())
         return label;
-    const std::string prepared = PreparedFormula(formula);
+    const PreparedFormula f(formula);
     const double at = ReadField(x);
     long double v = 0;
-    if (ValueAt(prepared, at, v))
+    if (ValueAt(f, at, v))
         label += " " + Text(v);
     return label;
 }

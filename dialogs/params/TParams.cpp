@@ -21,7 +21,7 @@ std::string Text(const QLineEdit* edit) {
     return edit->text().toStdString();
 }
 
-QString Read(const SettingsFile& file, std::string_view section, std::string_view key,
+QString Read(const SettingsSnapshot& file, std::string_view section, std::string_view key,
              std::string_view fallback) {
     return QString::fromStdString(file.readString(section, key, fallback));
 }
@@ -38,14 +38,14 @@ TParams::TParams() {
 }
 
 void TParams::openWithSettings(SettingsFile* settings) {
-    disableBlockedWindows();
     settings_ = settings;
-    if (settings_ != nullptr)
-        fillFrom(*settings_);
-    openOver();
+    openOver([this] {
+        if (settings_ != nullptr)
+            fillFrom(settings_->snapshot());
+    });
 }
 
-void TParams::fillFrom(const SettingsFile& file) {
+void TParams::fillFrom(const SettingsSnapshot& file) {
     form_.exmin2->setText(Read(file, kLimits, "XMin", "-5"));
     form_.exmax2->setText(Read(file, kLimits, "XMax", "5"));
     form_.eymin2->setText(Read(file, kLimits, "YMin", "-5"));

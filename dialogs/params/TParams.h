@@ -6,6 +6,7 @@
 namespace orvex {
 
 class SettingsFile;
+class SettingsSnapshot;
 
 // The default-settings dialog: shows the nine values of the settings file as plain text (the quality
 // on a track bar) and writes them all back with "Применить и закрыть", or closes without writing. It
@@ -15,12 +16,12 @@ class TParams : public NonModalDialog {
   public:
     TParams();
 
-    // Fills the controls from `settings` (read now, defaults for what is missing) and opens the dialog
-    // over the blocked windows. The file object must outlive the open dialog.
+    // Fills the controls from `settings` (read once, now; defaults for what is missing or unreadable) and
+    // opens the dialog over the blocked windows. The file object must outlive the open dialog.
     void openWithSettings(SettingsFile* settings);
 
   private:
-    void fillFrom(const SettingsFile& settings);
+    void fillFrom(const SettingsSnapshot& settings);
     void writeTo(SettingsFile& settings) const;
     void applyClick();
     void notApplyClick();

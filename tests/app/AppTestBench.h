@@ -96,6 +96,7 @@ class MainWindowBench {
         QApplication::setActiveWindow(form_.get());
         (void)QTest::qWaitForWindowActive(form_.get());
         QCoreApplication::processEvents();
+        waitForPicture();
     }
     ~MainWindowBench() {
         form_.reset();
@@ -106,7 +107,13 @@ class MainWindowBench {
     [[nodiscard]] TForm1& form() const { return *form_; }
     [[nodiscard]] BuildParamsWindow& params() const { return *form_->buildParamsWindow(); }
     [[nodiscard]] PlotArea& image() const { return *form_->plotArea(); }
-    void apply() const { QTest::mouseClick(params().bApply(), Qt::LeftButton); }
+    // Presses "Применить" and waits for the picture.
+    void apply() const {
+        QTest::mouseClick(params().bApply(), Qt::LeftButton);
+        waitForPicture();
+    }
+    // Waits until no redraw is in progress.
+    void waitForPicture() const { form_->view().waitForPicture(); }
     // The four limit texts, "xmin xmax ymin ymax".
     [[nodiscard]] QString limits() const {
         QStringList texts;

@@ -2,14 +2,24 @@
 // and the failures that must neither lose the user's work nor pass silently.
 #include "AppTestBench.h"
 #include "DocumentFile.h"
+#include "core/ChildProcess.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace orvex::testing;
 
 namespace {
 
-QByteArray Record(const std::string& formula, std::uint32_t color = 0) {
-    const auto bytes = orvex::EncodeGraphEntry(orvex::TGraphEntry{formula, color});
+QByteArray Record(const std::string& formula, std::uint32_t color = 0, std::uint8_t lines = 0) {
+    const auto bytes = orvex::EncodeGraphEntry(orvex::TGraphEntry{formula, color, lines});
     return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+}
+
+QString SystemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 // Exactly one message: `start`, then the system's reason.
@@ -49,8 +59,9 @@ class DocumentTest : public QObject {
 
     void shortTailIsIgnoredAndFormulasAreWindows1251() {
         GraphBench bench;
-        // 150 bytes: two records and a tail. "ж*x" in Windows-1251 is E6 2A 78.
-        WriteAll(bench.path("150.orx"), Record("\xE6*x", 1) + Record("x^2", 2) + QByteArray(14, '\x07'));
+        // 150 bytes: two records and a tail. "ж*x" in Windows-1251 is E6 2A 78. A lines byte of 2 means
+        // lines and is saved back as it was.
+        WriteAll(bench.path("150.orx"), Record("\xE6*x", 1, 2) + Record("x^2", 2) + QByteArray(14, '\x07'));
         QVERIFY(bench.commands.loadDocument(bench.path("150.orx")));
         QCOMPARE(bench.state(), QStringLiteral("ж*x, x^2 / 1 redraws / 2 windows enabled"));
         QVERIFY(Messages().isEmpty());
@@ -90,18 +101,55 @@ class DocumentTest : public QObject {
         QCOMPARE(bench.redraws, 0);
     }
 
+    // Only a regular file is read: a FIFO or a device is refused at once (it would block or never end).
+    void unreadableFileIsReportedAndListKept_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "missing.orx" << SystemReason(ENOENT);
+        QTest::newRow("folder") << "folder.orx" << SystemReason(EISDIR);
+        QTest::newRow("fifo") << "fifo.orx"
+                              << "Not a regular file";
+        QTest::newRow("device") << "/dev/null"
+                                << "Not a regular file";
+    }
     void unreadableFileIsReportedAndListKept() {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
         GraphBench bench;
         QVERIFY(QDir(bench.dir.path()).mkdir(QStringLiteral("folder.orx")));
+        QCOMPARE(::mkfifo(QFile::encodeName(bench.path("fifo.orx")).constData(), 0600), 0);
         bench.add("x");
         bench.add("y");
         bench.list->item(1)->setCheckState(Qt::Unchecked);
-        for (const QString& path : {bench.path("missing.orx"), bench.path("folder.orx")}) {
-            Messages().clear();
-            QVERIFY(!bench.commands.loadDocument(path));
-            ExpectReport(QStringLiteral("Cannot open file \"%1\". ").arg(path));
-        }
+        const QString path = QDir::isAbsolutePath(name) ? name : bench.path(name);
+        QVERIFY(!bench.commands.loadDocument(path));
+        QCOMPARE(Messages(), QStringList{QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason)});
         QCOMPARE(bench.state(), QStringLiteral("x, y- / 0 redraws / 2 windows enabled"));
+    }
+
+    // A save that fails at the end (here past a file-size limit, as on a full disk, in a child process)
+    // is reported with the system's reason and leaves the old file byte for byte, larger or smaller.
+    void failedSaveKeepsTheOldFile_data() {
+        QTest::addColumn<int>("oldRecords");
+        QTest::newRow("smaller old file") << 1;
+        QTest::newRow("larger old file") << 5;
+    }
+    void failedSaveKeepsTheOldFile() {
+        QFETCH(int, oldRecords);
+        GraphBench bench;
+        const QString path = bench.path("plot.orx");
+        WriteAll(path, Record("old").repeated(oldRecords));
+        for (const char* formula : {"a", "b", "c"})
+            bench.add(formula);
+        const QString expected =
+            QStringLiteral("Cannot create file \"%1\". %2").arg(path, SystemReason(EFBIG));
+        const int code = orvex::testing::RunInChild([&] {
+            orvex::testing::LimitFileSize(100); // the three records take 204 bytes
+            return bench.commands.saveDocument(path) ? 1 : Messages() == QStringList{expected} ? 0 : 2;
+        });
+        QCOMPARE(code, 0);
+        QCOMPARE(ReadAll(path), Record("old").repeated(oldRecords));
+        QCOMPARE(QDir(bench.dir.path()).entryList(QDir::Files), QStringList{"plot.orx"});
     }
 
     void moreThan101RecordsLoads101() {

@@ -6,8 +6,14 @@
 #include "MainBars.h"
 #include "TForm4.h"
 
+#include "ColorBox.h"
+
+#include <QComboBox>
 #include <QDockWidget>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QWheelEvent>
 
 using orvex::testing::MainWindowBench;
 
@@ -15,31 +21,95 @@ class MainWindowLayoutTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // Text fields claim Ctrl+Z, Ctrl+X and Ctrl+C for undo, cut and copy; the commands win there too. Only
+    // Delete stays with a text field, where it deletes a character.
     void everyKeyReachesItsAction_data() {
         QTest::addColumn<QKeySequence>("key");
         for (const orvex::CommandInfo& command : orvex::CommandList())
             if (command.key.key() != Qt::Key_unknown && command.name != "CopyToClipboard")
-                for (const char* focus : {"Image1", "CLBox1", "TBXTW"}) // where the keyboard focus is
+                // where the keyboard focus is: the theme box's text, a limit field
+                for (const char* focus : {"Image1", "CLBox1", "TBXTW", "ComboBox1", "Exmin"})
                     QTest::addRow("%s in %s", command.name.data(), focus) << QKeySequence(command.key);
     }
     void everyKeyReachesItsAction() {
         QFETCH(QKeySequence, key);
         MainWindowBench bench;
-        QStringList triggered; // only the routing is under test: the commands themselves stay quiet
+        // Only the routing is under test: the commands themselves stay quiet, and the redraw that showing
+        // a panel asks for (Change, which has no key) is left out.
+        QStringList triggered;
         for (QAction* a : bench.form().actions().actions()) {
+            if (a->objectName() == "Change")
+                continue;
             QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
             QObject::connect(a, &QAction::triggered, a, [&triggered, a] { triggered << a->objectName(); });
         }
         const QString action = QString::fromLatin1(QTest::currentDataTag()).section(' ', 0, 0);
         const QString focus = QString::fromLatin1(QTest::currentDataTag()).section(' ', -1);
-        QWidget* target = focus == "Image1"   ? static_cast<QWidget*>(&bench.image())
-                          : focus == "CLBox1" ? bench.form().graphList()
-                                              : static_cast<QWidget*>(&bench.params());
+        QWidget* target = focus == "Image1"      ? static_cast<QWidget*>(&bench.image())
+                          : focus == "CLBox1"    ? bench.form().graphList()
+                          : focus == "ComboBox1" ? bench.form().themeSelector()->lineEdit()
+                          : focus == "Exmin"     ? bench.params().exmin()
+                                                 : static_cast<QWidget*>(&bench.params());
         QApplication::setActiveWindow(target->window());
         QVERIFY(QTest::qWaitForWindowActive(target->window()));
         target->setFocus();
         QTest::keySequence(target, key);
-        QCOMPARE(triggered, QStringList{action});
+        const bool textField = qobject_cast<QLineEdit*>(target) != nullptr;
+        QCOMPARE(triggered, textField && action == "RemoveGr" ? QStringList() : QStringList{action});
+    }
+
+    // Picking a theme from the list hands the keyboard back to the plot area, where the keys keep working.
+    void themePickReturnsFocus() {
+        MainWindowBench bench;
+        QComboBox* themes = bench.form().themeSelector();
+        themes->setFocus();
+        QTest::keyClick(themes, Qt::Key_Down);
+        QCOMPARE(themes->currentText(), QStringLiteral("OfficeXP"));
+        QTRY_VERIFY(bench.image().hasFocus());
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        bench.waitForPicture();
+        QCOMPARE(bench.limits(), QStringLiteral("-6 4 -5 5"));
+    }
+
+    // The wheel over the theme box moves the view as over the rest of the main window; the colour boxes
+    // change only while they have the focus.
+    void wheelOverBoxes() {
+        MainWindowBench bench;
+        const auto turn = [](QWidget* target) {
+            const QPointF at(target->width() / 2.0, target->height() / 2.0);
+            QWheelEvent event(at, target->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(target, &event);
+        };
+        QComboBox* themes = bench.form().themeSelector();
+        turn(themes);
+        bench.waitForPicture();
+        QCOMPARE(themes->currentText(), QStringLiteral("Default"));
+        QCOMPARE(bench.limits(), QStringLiteral("-4 6 -5 5"));
+        orvex::ColorBox* grid = bench.params().colB1();
+        const std::uint32_t silver = grid->selectedValue();
+        turn(grid);
+        QCOMPARE(grid->selectedValue(), silver);
+        QApplication::setActiveWindow(&bench.params());
+        QVERIFY(QTest::qWaitForWindowActive(&bench.params()));
+        grid->setFocus();
+        turn(grid);
+        QVERIFY(grid->selectedValue() != silver);
+    }
+
+    // The status bar's hint panel takes the width the coordinates leave, so the whole hint can be read.
+    void hintPanelTakesFreeWidth() {
+        MainWindowBench bench;
+        bench.form().resize(1280, 800);
+        QTest::mouseMove(&bench.image(), QPoint(40, 40));
+        QTest::mouseMove(&bench.image(), QPoint(41, 41));
+        auto* hint = bench.form().findChild<QLabel*>(QStringLiteral("Panel0"));
+        auto* readout = bench.form().findChild<QLabel*>(QStringLiteral("Panel1"));
+        QVERIFY(hint && readout);
+        QTRY_VERIFY(hint->text().contains(QStringLiteral("(Ctrl, Shift - по осям)")));
+        QTRY_VERIFY(hint->width() >= hint->fontMetrics().horizontalAdvance(hint->text()));
+        QVERIFY(readout->width() >= 100 &&
+                readout->width() >= readout->fontMetrics().horizontalAdvance(readout->text()));
     }
 
     // Qt never sees one key on two actions; every action has an icon of its own.
@@ -59,8 +129,8 @@ class MainWindowLayoutTest : public QObject {
             QVERIFY2(!icons.back().isNull() && icons.count(icons.back()) == 1, qPrintable(a->objectName()));
         }
         QCOMPARE(keys.removeDuplicates(), 0);
-        QCOMPARE(keys.size(), 23); // 25 commands; Change has no key and Ctrl+C is given once
-        QCOMPARE(icons.size(), 25);
+        QCOMPARE(keys.size(), 24); // 26 commands; Change has no key and Ctrl+C is given once
+        QCOMPARE(icons.size(), 26);
     }
 
     void doubleClickEditsTheGraph() {

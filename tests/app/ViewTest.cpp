@@ -37,6 +37,7 @@ void Send(MainWindowBench& bench, const QString& input) {
                           modifiers, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&bench.image(), &event);
     }
+    bench.waitForPicture();
 }
 
 // y = 0 in red, joined lines three pixels wide.
@@ -51,7 +52,7 @@ class ViewTest : public QObject {
     void navigation_data() {
         QTest::addColumn<QString>("start");
         QTest::addColumn<QStringList>("expected"); // the limits after each input
-        QTest::addColumn<int>("redraws");
+        QTest::addColumn<int>("redraws");          // pictures shown
         const auto row = [](const char* input, const QStringList& expected, int redraws = 1,
                             const char* start = "-5 5 -5 5") {
             QTest::newRow(input) << start << expected << redraws;
@@ -61,7 +62,7 @@ class ViewTest : public QObject {
         row("Ctrl+F11", {"-1 1 -5 5", "0 1 -5 5", "1 2 -5 5", "2 3 -5 5"}, 4, "-2 2 -5 5");
         row("left", {"-6 6 -6 6"});
         row("Shift+left", {"-6 6 -5 5"});
-        row("Shift+Ctrl+left", {"-6 6 -6 6"}, 2);
+        row("Shift+Ctrl+left", {"-6 6 -6 6"}); // two redraws; the second supersedes the first
         row("Ctrl+right", {"-5 5 -4 4"});
         row("wheel -120", {"-4 6 -5 5"});
         row("Shift+wheel 120", {"-5 5 -6 4"});
@@ -99,14 +100,34 @@ class ViewTest : public QObject {
         QVERIFY(Messages().isEmpty());
     }
 
+    // A limit beyond the double range is no number for the redraw and the read-out (silently), and a view
+    // command reports the overflow once, keeping the fields it rewrote before it.
+    void limitBeyondDoubleRange() {
+        MainWindowBench bench;
+        QSignalSpy redrawn(&bench.form().view(), &ViewController::redrawn);
+        bench.setLimits("-5 1E400 -5 5");
+        bench.apply();
+        MoveTo(&bench.image(), QPoint(60, 60));
+        QCoreApplication::processEvents();
+        QCOMPARE(bench.form().statusPanels()->panelText(1), QString());
+        QCOMPARE(redrawn.count(), 0);
+        QVERIFY(Messages().isEmpty());
+        Send(bench, QStringLiteral("F10"));
+        QCOMPARE(Messages(), QStringList{QStringLiteral("Floating point overflow")});
+        QCOMPARE(bench.limits(), QStringLiteral("-6 1E400 -5 5"));
+        QCOMPARE(redrawn.count(), 0);
+    }
+
     void checkAndColourChangesRedraw() {
         MainWindowBench bench;
         QVERIFY(bench.form().document().append(kRedLine, QStringLiteral("0")));
         bench.apply();
         const QImage withLine = bench.image().picture();
         bench.form().graphList()->item(0)->setCheckState(Qt::Unchecked);
+        bench.waitForPicture();
         QVERIFY(bench.image().picture() != withLine);
         bench.params().colB2()->setSelectedValue(0x00000000);
+        bench.waitForPicture();
         QCOMPARE(bench.image().picture().pixelColor(1, 1), QColor(Qt::black));
     }
 
@@ -138,6 +159,7 @@ class ViewTest : public QObject {
             QTRY_COMPARE(bench.image().size(), size);
             bench.apply();
             QTest::keyClick(&bench.form(), Qt::Key_F11);
+            bench.waitForPicture();
             QCOMPARE(bench.limits(), QStringLiteral("-4 4 -4 4"));
             if (size.isEmpty())
                 continue;

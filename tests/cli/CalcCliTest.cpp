@@ -1,4 +1,5 @@
-// orvex-cli calc end to end: the labels on standard output, the exit codes, the error line.
+// orvex-cli calc end to end: the labels on standard output, the exit codes, the error line on standard
+// error.
 #include "CliRunner.h"
 
 INSTANTIATE_TEST_SUITE_P(
@@ -10,6 +11,11 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{{"calc", "quad", "0", "1", "1"}, "", 1},
         CliCase{{"calc", "quad", "0", "1", "1"}, "Коэффициент а не должен быть равен 0\n", 1, true},
         CliCase{{"calc", "--decimal-separator", ",", "line", "0.5", "1", "2", "3"},
-                "error: '0.5' is not a valid floating point value\n",
-                1},
+                "",
+                1,
+                false,
+                "error: '0.5' is not a valid floating point value\n"},
+        // "--" ends the options, so an operand may start with "-" or look like an option.
+        CliCase{{"calc", "value", "--decimal-separator", ",", "--", "-x", "-2,5"}, "y = 2,5\n"},
+        CliCase{{"calc", "value", "--", "x", "--decimal-separator"}, "", 1},
         CliCase{{"calc", "integral", "x", "0", "1", "5"}, "", 2}, CliCase{{"calc", "cube", "1"}, "", 2}));

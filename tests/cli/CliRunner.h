@@ -1,48 +1,97 @@
 #pragma once
 
+#include "../app/core/ChildProcess.h"
+
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <ostream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
-// What orvex-cli wrote on standard output (with standard error when merged) and its exit code.
+// What orvex-cli wrote on standard output (with standard error when merged) and on standard error, and
+// its exit code (orvex::testing::kChildTimedOut when it did not end in time).
 struct CliResult {
     std::string out;
+    std::string err;
     int exitCode = -1;
 };
 
-// Runs orvex-cli with the arguments quoted for the shell; standard error is dropped unless merged.
-inline CliResult RunCli(const std::vector<std::string>& args, bool mergeStderr = false) {
-    std::string cmd = "'" ORVEX_CLI_PATH "'";
-    for (const auto& a : args) {
-        cmd += " '";
-        for (const char c : a)
-            cmd += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        cmd += "'";
+struct CliRun {
+    bool mergeStderr = false;
+    rlim_t fileSizeLimit = RLIM_INFINITY; // below it, writes fail as on a full disk
+    std::chrono::milliseconds timeout = std::chrono::seconds(60);
+};
+
+// A temporary file that the tool's output goes to, read back and removed afterwards.
+class CapturedStream {
+  public:
+    CapturedStream() : fd_(::mkstemp(path_.data())) {}
+    ~CapturedStream() {
+        ::close(fd_);
+        ::unlink(path_.c_str());
     }
-    cmd += mergeStderr ? " 2>&1" : " 2>/dev/null";
+    CapturedStream(const CapturedStream&) = delete;
+    CapturedStream& operator=(const CapturedStream&) = delete;
+    [[nodiscard]] int fd() const { return fd_; }
+    [[nodiscard]] std::string text() const {
+        std::ifstream in(path_, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+  private:
+    std::string path_ = "/tmp/orvex-cli-test-XXXXXX";
+    int fd_;
+};
+
+// Runs orvex-cli with the arguments as they are (no shell), standard input empty.
+inline CliResult RunCli(const std::vector<std::string>& args, const CliRun& run) {
+    const CapturedStream out;
+    const CapturedStream err;
     CliResult result;
-    FILE* pipe = popen(cmd.c_str(), "r");
-    if (pipe == nullptr)
-        return result;
-    std::array<char, 4096> buf{};
-    for (size_t n = 0; (n = fread(buf.data(), 1, buf.size(), pipe)) > 0;)
-        result.out.append(buf.data(), n);
-    const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.exitCode = orvex::testing::RunInChild(
+        [&] {
+            if (run.fileSizeLimit != RLIM_INFINITY)
+                orvex::testing::LimitFileSize(run.fileSizeLimit);
+            const int in = ::open("/dev/null", O_RDONLY);
+            ::dup2(in, 0);
+            ::dup2(out.fd(), 1);
+            ::dup2(run.mergeStderr ? out.fd() : err.fd(), 2);
+            std::vector<char*> argv{const_cast<char*>(ORVEX_CLI_PATH)};
+            for (const std::string& a : args)
+                argv.push_back(const_cast<char*>(a.c_str()));
+            argv.push_back(nullptr);
+            ::execv(ORVEX_CLI_PATH, argv.data());
+            return 127;
+        },
+        run.timeout);
+    result.out = out.text();
+    result.err = err.text();
     return result;
 }
 
-// One row of a command's table: the arguments, the exact output and the exit code.
+inline CliResult RunCli(const std::vector<std::string>& args, bool mergeStderr = false) {
+    CliRun run;
+    run.mergeStderr = mergeStderr;
+    return RunCli(args, run);
+}
+
+// One row of a command's table: the arguments, the exact standard output and the exit code, and when
+// given, the exact standard error.
 struct CliCase {
     std::vector<std::string> args;
     std::string out;
     int exitCode = 0;
     bool mergeStderr = false;
+    std::optional<std::string> err = std::nullopt;
 };
 
 // Test names stay ASCII and short: each argument cut to 30 characters, other bytes shown as "?".
@@ -59,5 +108,8 @@ TEST_P(CliTest, PrintsAndExits) {
     const CliResult result = RunCli(GetParam().args, GetParam().mergeStderr);
     EXPECT_EQ(result.out, GetParam().out);
     EXPECT_EQ(result.exitCode, GetParam().exitCode);
+    if (GetParam().err) {
+        EXPECT_EQ(result.err, *GetParam().err);
+    }
 }
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(CliTest); // the render test has its own fixture

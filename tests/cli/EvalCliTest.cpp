@@ -6,8 +6,8 @@
 namespace {
 
 // Usage errors exit with 2 and print nothing on standard output, the reason and usage on standard error.
-const std::string kBadX =
-    "orvex-cli eval: '2.5' is not a number\nusage: orvex-cli eval [--decimal-separator C] FORMULA X...\n";
+const std::string kUsage = "usage: orvex-cli eval [--decimal-separator C] FORMULA X...";
+const std::string kBadX = "orvex-cli eval: '2.5' is not a number\n" + kUsage + "\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Eval, CliTest,
@@ -18,7 +18,9 @@ INSTANTIATE_TEST_SUITE_P(
                       CliCase{{"eval", "--decimal-separator", ",", "sh(x)/x", "20000", "0", "1"},
                               "error: Floating point overflow\nno value\n1,1752011936438\n"},
                       CliCase{{"eval", "--decimal-separator", ",", "x", "2.5"}, kBadX, 2, true},
-                      CliCase{{"eval", "x"}, "", 2},
+                      CliCase{{"eval", "x"}, "", 2}, CliCase{{"eval", "--", "-x", "2"}, "-2\n"},
+                      CliCase{{"eval", "x", "--help"}, kUsage + "\n", 0, false, ""},
+                      CliCase{{"eval", "--", "x", "--help"}, "", 2},
                       CliCase{{"eval", "x", "1", "--decimal-separator"}, "", 2}));
 
 // Without the option the locale's separator is in force; the C locale's is ".".

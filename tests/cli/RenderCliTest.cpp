@@ -2,8 +2,13 @@
 #include "CliRunner.h"
 #include "GraphEntry.h"
 
+#include <gmock/gmock.h>
+#include <sys/stat.h>
+
+#include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <fstream>
@@ -15,18 +20,28 @@ orvex::TGraphEntry Graph(const char* formula, int quality = 100, int width = 1, 
     return {formula, colour, true, quality, width};
 }
 
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 class RenderCli : public testing::Test {
   protected:
     // Writes the document, runs the tool with the blank-separated options on it and loads the picture.
-    int render(const QString& options, const std::string& document) {
+    int render(const QString& options, const std::string& document, const CliRun& run = {},
+               bool keep = false) {
         std::ofstream(in_, std::ios::binary) << document;
-        QFile::remove(out_);
+        if (!keep)
+            QFile::remove(out_);
         std::vector<std::string> args{"render"};
         for (const QString& option : options.split(' ', Qt::SkipEmptyParts))
             args.push_back(option.toStdString());
         args.insert(args.end(), {in_, out_.toStdString()});
-        result_ = RunCli(args);
-        picture_ = QImage(out_);
+        result_ = RunCli(args, run);
+        // Only the bitmaps are loaded back (the vector formats would need a GUI application).
+        const bool bitmap =
+            out_.endsWith(".bmp", Qt::CaseInsensitive) || out_.endsWith(".png", Qt::CaseInsensitive);
+        picture_ = bitmap ? QImage(out_) : QImage();
         return result_.exitCode;
     }
     [[nodiscard]] QRgb at(int x, int y) const { return picture_.pixel(x, y) & 0xFFFFFFu; }
@@ -65,15 +80,79 @@ TEST_F(RenderCli, DocumentWithBadValuesDrawsWhatItCan) {
 
 TEST_F(RenderCli, FailuresWriteNothing) {
     EXPECT_EQ(render("", orvex::EncodeDocument({Graph("10^(x*1000)")})), 1);
-    EXPECT_EQ(result_.out, "error: Floating point overflow\n");
+    EXPECT_EQ(result_.out, "");
+    EXPECT_THAT(result_.err, testing::HasSubstr("error: Floating point overflow\n"));
     EXPECT_FALSE(QFile::exists(out_));
-    const CliResult missing = RunCli({"render", "/nonexistent/in.orx", out_.toStdString()});
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.out.rfind("error: cannot read document", 0), 0u) << missing.out;
+    // Only a regular file is read as a document: a FIFO or a device fails at once instead of blocking
+    // or filling the memory.
+    const QString fifo = dir_.filePath("fifo.orx");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    CliRun quick;
+    quick.timeout = std::chrono::seconds(20);
+    for (const auto& [document, reason] :
+         {std::pair{std::string("/nonexistent/in.orx"), "No such file or directory"},
+          {fifo.toStdString(), "Not a regular file"},
+          {"/dev/zero", "Not a regular file"},
+          {dir_.path().toStdString(), "Is a directory"}}) {
+        const CliResult failed = RunCli({"render", "--", document, out_.toStdString()}, quick);
+        EXPECT_EQ(failed.exitCode, 1) << document;
+        EXPECT_EQ(failed.out, "");
+        EXPECT_THAT(failed.err,
+                    testing::HasSubstr("error: cannot read document '" + document + "': " + reason));
+        EXPECT_FALSE(QFile::exists(out_));
+    }
     for (const char* usage : {"--size 600", "--size 0x10", "--grid-colour C0C0C", "--limits 1 2 3",
                               "--decimal-separator . --limits 0 0,5 0 1", "--grid ten 10", "extra"}) {
         EXPECT_EQ(render(usage, ""), 2) << usage;
         EXPECT_FALSE(QFile::exists(out_));
+    }
+}
+
+// OUT's extension names the format: PNG holds the BMP's pixels, SVG and PDF are vector pictures of the
+// picture's size; any other extension is a usage error and writes nothing.
+TEST_F(RenderCli, ExtensionChoosesTheFormat) {
+    const std::string doc = orvex::EncodeDocument({Graph("x^2/5-2", 100, 2)});
+    ASSERT_EQ(render("--size 320x240", doc), 0);
+    const QImage bitmap = picture_;
+    for (const char* name : {"out.png", "OUT.PNG"}) {
+        out_ = dir_.filePath(name);
+        ASSERT_EQ(render("--size 320x240", doc), 0) << name;
+        EXPECT_EQ(picture_.convertToFormat(QImage::Format_RGB32),
+                  bitmap.convertToFormat(QImage::Format_RGB32));
+    }
+    out_ = dir_.filePath("out.svg");
+    ASSERT_EQ(render("--size 320x240", doc), 0);
+    const QByteArray svg = ReadFile(out_);
+    EXPECT_TRUE(svg.contains("viewBox=\"0 0 320 240\"")) << svg.left(400).toStdString();
+    EXPECT_TRUE(svg.contains("<path") || svg.contains("<polyline"));
+    out_ = dir_.filePath("out.pdf");
+    ASSERT_EQ(render("--size 320x240", doc), 0);
+    const QByteArray pdf = ReadFile(out_);
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_TRUE(QRegularExpression(R"(/MediaBox \[0 0 240(\.0+)? 180(\.0+)?\])")
+                    .match(QString::fromLatin1(pdf))
+                    .hasMatch()); // 320 x 240 pixels at 96 per inch, in points
+    for (const char* name : {"out.gif", "out", "out.bmp.txt"}) {
+        out_ = dir_.filePath(name);
+        EXPECT_EQ(render("", doc), 2) << name;
+        EXPECT_FALSE(QFile::exists(out_)) << name;
+    }
+}
+
+// A picture that cannot be written whole (here past a file-size limit, as on a full disk) fails with the
+// system's reason and leaves the old picture byte for byte, whether the new one is larger or smaller.
+TEST_F(RenderCli, FailedWriteKeepsTheOldPicture) {
+    ASSERT_EQ(render("--size 40x40", ""), 0);
+    const QByteArray old = ReadFile(out_);
+    CliRun full;
+    full.fileSizeLimit = 1000; // far below the size of any of these pictures
+    for (const char* size : {"--size 30x30", "--size 60x60"}) {
+        EXPECT_EQ(render(size, "", full, true), 1) << size;
+        EXPECT_EQ(result_.out, "");
+        EXPECT_THAT(result_.err, testing::HasSubstr("error: Cannot create file \"" + out_.toStdString() +
+                                                    "\". File too large\n"));
+        EXPECT_EQ(ReadFile(out_), old) << size;
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), (QStringList{"in.orx", "out.bmp"}));
     }
 }
 

@@ -80,6 +80,36 @@ class AuxCalcTest : public QObject, DialogBench<orvex::TOKRightDlg> {
         QVERIFY(dlg_->isVisible());
     }
 
+    // The text typed is the formula computed: with x^2 in the list, typing x must not become x^2.
+    void typedFormulaIsNotCompleted_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("fields"); // "ObjectName=text" fields, then the button to click
+        QTest::addColumn<QString>("result"); // "ObjectName=text"
+        QTest::newRow("integral") << "Combo1"
+                                  << "LabeledEdit8=0 LabeledEdit9=1 TrackBar1=10 Button4"
+                                  << "Label1=Интеграл=0.45";
+        QTest::newRow("value") << "Combo2"
+                               << "Edit3=3 Button2"
+                               << "Label8=y = 3";
+    }
+    void typedFormulaIsNotCompleted() {
+        QFETCH(QString, box);
+        QFETCH(QString, fields);
+        QFETCH(QString, result);
+        dlg_->openWithFormulas({"x^2", "x+1"});
+        auto* formula = find<QComboBox>(box);
+        find<QTabWidget>("PageControl1")->setCurrentWidget(formula->parentWidget());
+        QVERIFY(QTest::qWaitForWindowActive(dlg_.get()));
+        formula->setFocus(); // completion acts on typing into the focused box
+        QTest::keyClicks(formula->lineEdit(), "x");
+        QCOMPARE(formula->currentText(), QString("x"));
+        QStringList input = fields.split(' ');
+        const QString button = input.takeLast();
+        fill(input);
+        QCOMPARE(clickThroughBox(button), QStringList());
+        QCOMPARE(text(result.section('=', 0, 0)), result.section('=', 1));
+    }
+
     void everyWayOfClosingEnablesTheWindows() {
         checkClosing([this] { dlg_->openWithFormulas({"x"}); }, {"close", "escape", "hide"});
     }

@@ -4,8 +4,11 @@
 #include "SettingsFile.h"
 #include "TParams.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include <string_view>
 #include <utility>
@@ -99,16 +102,34 @@ class ParamsTest : public QObject, DialogBench<orvex::TParams> {
         QCOMPARE(file.readAll(), QByteArray("[Limits]\nXMin=-8\n"));
     }
 
-    void refusedWriteKeepsTheDialogOpen() {
-        // The settings folder is a plain file, so no write can succeed.
-        const QString path = path_ + "/orxsettings.ini";
-        writeFile({});
-        orvex::SettingsFile refused(path.toStdString());
-        dlg_->openWithSettings(&refused);
+    // A settings place that cannot be read opens the dialog with the defaults and no message; a write to it
+    // is refused with a message, and the dialog stays open over the blocked windows until it is closed.
+    void unusableFileKeepsTheDialogWorking_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("file on the way") << "file";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("fifo") << "fifo";
+    }
+    void unusableFileKeepsTheDialogWorking() {
+        QFETCH(QString, kind);
+        QString path = path_;
+        if (kind == "file") {
+            writeFile({});
+            path += "/orxsettings.ini";
+        } else if (kind == "folder") {
+            QVERIFY(QDir().mkdir(path));
+        } else {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        }
+        orvex::SettingsFile unusable(path.toStdString());
+        dlg_->openWithSettings(&unusable);
+        QCOMPARE(values(), (QStringList{"-5", "5", "-5", "5", "10", "10", "0", "Default", "100"}));
         QCOMPARE(clickThroughBox("Apply").value(1), "Unable to write to " + path);
         QVERIFY(dlg_->isVisible() && enabledWindows() == 0);
         QTest::mouseClick(find<QPushButton>("NotApply"), Qt::LeftButton);
         QCOMPARE(enabledWindows(), 2);
+        QFile::remove(path_);
+        QDir().rmdir(path_);
     }
 
     void everyWayOfClosingEnablesTheWindows() {

@@ -3,6 +3,7 @@
 #include "ArithmeticError.h"
 #include "DiffTestSupport.h"
 #include "NumberText.h"
+#include "StackRunner.h"
 
 #include <chrono>
 
@@ -51,7 +52,7 @@ TEST(DiffExpress, FailureLeavesResultAndDoesNotDisturbTheNextCall) {
     std::string result = "kept";
     diff->Differentiate(diff->VarName(), result);
     EXPECT_EQ(result, "0");
-    diff->SetFormula(Nested("(", 3000));
+    diff->SetFormula(Nested("(", 50000)); // fails on the thread that deep formulas run on
     result = "kept";
     EXPECT_THROW(diff->Differentiate("y", result), DiffError);
     EXPECT_EQ(diff->VarName(), "y");
@@ -71,24 +72,93 @@ TEST(DiffExpress, NumbersUseAPointWhateverTheDecimalSeparator) {
     EXPECT_EQ(result, "2.5*x^1.5+0.333333333333333");
 }
 
-// A sum of n names, bracketed as a balanced tree so that it stays shallow.
-std::string BalancedSum(int n) {
-    return n == 1 ? "x" : "(" + BalancedSum(n / 2) + ")+(" + BalancedSum(n - n / 2) + ")";
-}
-
-// Formula and derivative share the 5000 nodes: a sum of n names and its derivative take 2n-1 nodes each.
-TEST(DiffExpress, FormulaAndDerivativeShareTheNodeTable) {
-    EXPECT_EQ(Derivative(BalancedSum(1250)), "1250"); // 2499 + 2499 nodes
-    EXPECT_EQ(Outcome(BalancedSum(1251)), "Error in formula.");
-}
-
-// Deep nesting and long chains fail cleanly instead of exhausting the stack.
+// Nesting beyond the parser's bound, even of redundant brackets that take no node, fails cleanly
+// instead of exhausting the stack; so do unbracketed chains too long for the table.
 TEST(DiffExpress, DeepNestingIsAFormulaError) {
     for (const std::string open : {"(", "sin(", "-(", "x*(", "sqrt(x+"})
-        EXPECT_EQ(Outcome(Nested(open, 30000)), "Error in formula.") << open;
+        EXPECT_EQ(Outcome(Nested(open, 50000)), "Error in formula.") << open;
     EXPECT_EQ(Outcome(Repeat("(", 100000) + "x"), "Error in formula."); // unclosed
     EXPECT_EQ(Outcome("x" + Repeat("^2", 2000)), "Error in formula.");
-    EXPECT_EQ(Derivative(Nested("(", 900)), "1");
+    EXPECT_EQ(Derivative(Nested("(", TFormulaParser::MaxNesting)), "1");
+}
+
+// A family of formulas that grow with n, the largest n whose formula and derivative fit the node
+// table together, and the derivative at that n. Depth is no limit of its own: n + 1 fails only for
+// want of nodes.
+struct TLimitCase {
+    const char* Name;
+    std::string (*Formula)(int n);
+    int Largest;
+    std::string (*Result)(int n);
+};
+
+void PrintTo(const TLimitCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
+// x+x+...+x, n terms: 2n-1 nodes, and as many for the derivative ((((1)+(1)))+(1))...
+std::string SumOfX(int n) {
+    return "x" + Repeat("+x", n - 1);
+}
+std::string SumOfOnes(int n) {
+    return std::to_string(n);
+}
+// -(-(...-(a*x)...)), n minus signs: n+3 nodes and n+7 for the derivative, which stays a tree n
+// deep for the simplifier and the printer.
+std::string MinusChainOverProduct(int n) {
+    return Nested("-(", n, "a*x");
+}
+std::string MinusChainOverA(int n) {
+    std::string text = "(-a)";
+    for (int i = 1; i < n; ++i)
+        text = "(-(" + text + "))";
+    return text;
+}
+// sgn(sgn(...sgn(x)...)): the derivative is the single node 0, so the formula may take the rest.
+std::string SignChain(int n) {
+    return Nested("sgn(", n);
+}
+std::string Zero(int) {
+    return "0";
+}
+// sin(sin(...sin(x)...)): the chain rule repeats every inner chain, so the derivative grows as n^2/2.
+std::string SineChain(int n) {
+    return Nested("sin(", n);
+}
+std::string ProductOfCosines(int n) {
+    std::string text;
+    for (int k = n - 1; k >= 0; --k)
+        text += "cos(" + Nested("sin(", k) + ")" + (k > 0 ? "*" : "");
+    return text;
+}
+
+class NodeTableLimit : public ::testing::TestWithParam<TLimitCase> {};
+
+TEST_P(NodeTableLimit, LargestFitsAndOneMoreFails) {
+    const TLimitCase& c = GetParam();
+    EXPECT_EQ(Outcome(c.Formula(c.Largest)), c.Result(c.Largest));
+    EXPECT_EQ(Outcome(c.Formula(c.Largest + 1)), "Error in formula.");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Families, NodeTableLimit,
+    ::testing::Values(TLimitCase{"sum", SumOfX, 1250, SumOfOnes},
+                      TLimitCase{"minus_over_product", MinusChainOverProduct, 2495, MinusChainOverA},
+                      TLimitCase{"sgn", SignChain, 4998, Zero},
+                      TLimitCase{"sin", SineChain, 96, ProductOfCosines}),
+    [](const ::testing::TestParamInfo<TLimitCase>& info) { return std::string(info.param.Name); });
+
+// Deep formulas run on a stack of their own, so a caller with a small stack is safe; the longest
+// formulas that stay on the caller's stack are harmless there too.
+TEST(DiffExpress, SmallCallerStackIsEnough) {
+    RunWithStack(256 * 1024, [] {
+        EXPECT_EQ(Outcome(SumOfX(502)), "502");
+        EXPECT_EQ(Outcome(MinusChainOverProduct(2495)), MinusChainOverA(2495));
+        EXPECT_EQ(Outcome(Nested("(", 50000)), "Error in formula.");
+        const std::string inlineDeep = Nested("-(", 21); // 64 characters
+        EXPECT_EQ(Outcome(inlineDeep), "(-1)");
+        EXPECT_EQ(Outcome(Repeat("(", 64)), "Error in formula.");
+    });
 }
 
 // Products and quotients repeat their operands in the derivative text, so its size grows with the

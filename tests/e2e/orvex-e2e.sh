@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end test of the real program in a real window: starts orvex on a private virtual X server, adds
 # the graph x^2 with F5 as a user would (typing the formula, confirming with Enter), widens the view with
-# F10, selects the graph in the list and deletes it with Delete, and checks each step on screenshots:
+# F10, presses Delete with no graph chosen, chooses the graph in the list and deletes it with Delete, and
+# checks each step on screenshots:
 # the curve appears, its width shrinks as the view widens, and it is gone at the end.
 #   orvex-e2e.sh ORVEX_BINARY SCREEN_PROBE_BINARY
 set -euo pipefail
@@ -10,52 +11,18 @@ orvex=$1
 probe=$2
 here=$(cd "$(dirname "$0")" && pwd)
 
-if [ -z "${ORVEX_E2E_ON_XVFB:-}" ]; then
-    exec env ORVEX_E2E_ON_XVFB=1 bash "$here/with-xvfb.sh" bash "$0" "$@"
-fi
-for tool in xdotool import; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "$tool is not installed: skipping" >&2
-        exit 77
-    fi
-done
+# shellcheck source=e2e-lib.sh
+source "$here/e2e-lib.sh"
+run_on_xvfb "$0" "$@"
+require_tools xdotool import
 
 work=$(mktemp -d)
 export XDG_CONFIG_HOME="$work/config" # no settings file: the default view -5..5
 export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
 "$orvex" >"$work/orvex.log" 2>&1 &
 orvex_pid=$!
-cleanup() {
-    kill "$orvex_pid" 2>/dev/null || true
-    wait "$orvex_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
+failure_name=orvex-e2e-failure.png
 trap cleanup EXIT
-
-fail() {
-    echo "FAILED: $*" >&2
-    echo "last probe: ${probe_line:-none}" >&2
-    [ -f "$work/shot.png" ] && cp "$work/shot.png" "$PWD/orvex-e2e-failure.png" &&
-        echo "screenshot kept as $PWD/orvex-e2e-failure.png" >&2
-    echo "program output:" >&2
-    cat "$work/orvex.log" >&2 || true
-    exit 1
-}
-
-# The id of the visible window with this exact title, waiting up to 30 s for it.
-wait_window() {
-    local id
-    for _ in $(seq 1 150); do
-        kill -0 "$orvex_pid" 2>/dev/null || fail "orvex exited"
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.2
-    done
-    fail "no window \"$1\""
-}
 
 wait_window_gone() {
     for _ in $(seq 1 150); do
@@ -68,29 +35,19 @@ wait_window_gone() {
 # Takes screenshots until the probe's line satisfies the check (a shell expression over the variables
 # left top right bottom curve extent), for up to 30 s.
 probe_line=""
+read_frame() {
+    probe_line=$("$probe" "$work/shot.png" || true)
+    left=0 top=0 right=0 bottom=0 curve=-1 extent=0
+    if [[ $probe_line == frame* ]]; then
+        read -r _ left top right bottom _ curve _ extent <<<"$probe_line"
+    fi
+}
 wait_picture() {
-    local what=$1 check=$2
-    for _ in $(seq 1 60); do
-        import -window root "$work/shot.png" 2>/dev/null || true
-        probe_line=$("$probe" "$work/shot.png" || true)
-        if [[ $probe_line == frame* ]]; then
-            read -r _ left top right bottom _ curve _ extent <<<"$probe_line"
-            if eval "$check"; then
-                echo "ok: $what ($probe_line)"
-                return 0
-            fi
-        fi
-        sleep 0.5
-    done
-    fail "$what"
+    wait_for "$1" read_frame "$2"
 }
 
 main=$(wait_window "Orvex 1.0 RC2")
-# No window manager here: place the window over the whole screen ourselves, and keep the pointer off the
-# plot area so that no coordinate hint covers the picture.
-xdotool windowmove "$main" 0 0
-xdotool windowsize "$main" 1280 1024
-xdotool mousemove 640 1018
+place_main_window "$main"
 wait_picture "empty grid at full size" '(( right - left > 800 && curve == 0 ))'
 
 xdotool windowfocus --sync "$main"
@@ -109,11 +66,15 @@ xdotool key F10
 # Over -6..6 it reaches the top at x = ±sqrt(6): 408 thousandths.
 wait_picture "F10 widens the view" '(( curve > 100 && extent > 390 && extent < 425 ))'
 
-# Click into the graph list below its only item, select the first item with Home, delete it.
+# Delete with no graph chosen changes nothing (the list makes its first item current when it gets the
+# focus, which does not choose it); clicking the graph's item chooses it, and Delete then removes it.
 list_y=$((top + 120))
 ((list_y > 350)) && list_y=350
 xdotool mousemove 60 "$list_y" click 1
-xdotool key Home
+xdotool key Home Delete
+sleep 1
+wait_picture "Delete without a chosen graph keeps it" '(( curve > 100 ))'
+xdotool mousemove 60 $((top + 8)) click 1
 xdotool key Delete
 wait_picture "Delete removes the graph" '(( curve == 0 ))'
 xdotool mousemove 640 1018

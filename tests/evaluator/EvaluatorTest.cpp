@@ -1,9 +1,12 @@
 // The texts the evaluator works on, and the values users meet: formula text in, the number text (or
 // "no value", or the error) out, under both decimal separators.
+#include "Arithmetic.h"
 #include "EvaluatorTestSupport.h"
 #include "FunctionTable.h"
 
+#include <cfloat>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <random>
 
@@ -166,6 +169,29 @@ TEST(TrigonometryTest, AgreesWithTheLibrary) {
         ASSERT_TRUE(detail::ApplyFunction(detail::FindFunction(i % 2 ? "sin" : "cos")->index, v, result));
         ASSERT_LE(std::fabs(result - expected), 4 * std::fabs(expected) * 0x1p-63L + 0x1p-100L)
             << static_cast<double>(v);
+    }
+}
+
+// The power routine's truncation and integer conversions avoid the library's; they must agree with it,
+// signed zeros and the ends of their ranges included.
+TEST(ArithmeticTest, IntegerHelpersAgreeWithTheLibrary) {
+    std::mt19937_64 random(11);
+    // clang-format off
+    std::vector<long double> values = {0.0L, -0.0L, 0.5L, -0.5L, 1.5L, -2.5L, 0x1p63L - 0.5L, 0x1p62L + 0.5L,
+                                       -(0x1p63L - 1), 0x1p63L, 1e300L, HUGE_VALL, LDBL_TRUE_MIN, NAN};
+    // clang-format on
+    for (int i = 0; i < 100000; ++i) {
+        const long double mantissa = 1 + static_cast<long double>(random() >> 1) * 0x1p-63L;
+        values.push_back(std::ldexp(mantissa, static_cast<int>(random() % 140) - 70) * (i % 2 ? -1 : 1));
+    }
+    for (const long double v : values) {
+        const long double expected = std::trunc(v);
+        const long double truncated = detail::Truncated(v);
+        ASSERT_TRUE(std::memcmp(&truncated, &expected, 10) == 0) << static_cast<double>(v); // NaN, -0 too
+        if (std::fabs(expected) < 0x1p63L) {
+            ASSERT_EQ(detail::IntegralToInteger(expected), static_cast<long long>(expected))
+                << static_cast<double>(v);
+        }
     }
 }
 

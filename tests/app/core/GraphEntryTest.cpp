@@ -18,13 +18,13 @@ TEST(GraphRecord, MatchesTheDocumentedBytesAndHoldsAtMostFiftyFormulaBytes) {
     const auto written = EncodeGraphEntry(TGraphEntry{std::string(60, 'x'), 0, false, 100, 1});
     EXPECT_EQ(written[0], 50); // at most 50 formula bytes
     EXPECT_EQ(written[51], 0); // the padding after the text stays clear
-    // A length byte above 50 counts as 50; any non-zero lines byte means lines.
+    // A length byte above 50 counts as 50; the lines byte is kept as read (any non-zero value means lines).
     std::array<std::uint8_t, kGraphRecordSize> read{};
     read.fill('a');
     read[0] = 255;
-    read[56] = 7;
+    read[56] = 2;
     EXPECT_EQ(DecodeGraphEntry(read.data()).Formula, std::string(50, 'a'));
-    EXPECT_TRUE(DecodeGraphEntry(read.data()).DrawLines);
+    EXPECT_EQ(EncodeGraphEntry(DecodeGraphEntry(read.data()))[56], 2);
 }
 
 TEST(GraphDocument, RoundTripsInOrderAndLoadsWholeRecordsUpToTheCapacity) {

@@ -1,9 +1,12 @@
 #include "SettingsFile.h"
+#include "ChildProcess.h"
 
 #include <gmock/gmock.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <stdexcept>
 #include <tuple>
@@ -30,6 +33,26 @@ class SettingsFileTest : public ::testing::Test {
     [[nodiscard]] std::string contents() const {
         std::ifstream in(path_, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    [[nodiscard]] std::size_t filesInFolder() const {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(path_.parent_path()), fs::directory_iterator()));
+    }
+    // Runs `write` in a child process; 0 when it threw "Unable to write to <path>", else another code.
+    [[nodiscard]] int refusedInChild(const std::function<void()>& write,
+                                     const std::function<void()>& before = {}) const {
+        return testing::RunInChild(
+            [&] {
+                if (before)
+                    before();
+                try {
+                    write();
+                    return 1;
+                } catch (const std::runtime_error& e) {
+                    return e.what() == "Unable to write to " + path_.string() ? 0 : 2;
+                }
+            },
+            std::chrono::seconds(10));
     }
     fs::path path_;
 };
@@ -94,6 +117,70 @@ TEST_F(SettingsFileTest, RefusedWriteNamesThePath) {
     fs::create_directory(path_); // a folder where the file should be: the final rename fails
     EXPECT_THROW(settings.writeString("Limits", "XMin", "1"), std::runtime_error);
     EXPECT_EQ(std::distance(fs::directory_iterator(path_.parent_path()), fs::directory_iterator()), 1);
+}
+
+// Many editors start a UTF-8 file with a byte-order mark: the first section is still found, and a write
+// keeps the mark where it was without adding one.
+TEST_F(SettingsFileTest, ByteOrderMarkIsSkipped) {
+    put("\xEF\xBB\xBF[Limits]\r\nXMin=-7\r\n");
+    SettingsFile settings(path_);
+    EXPECT_EQ(settings.readString("Limits", "XMin", "-5"), "-7");
+    settings.writeString("Limits", "XMax", "7");
+    EXPECT_EQ(contents(), "\xEF\xBB\xBF[Limits]\r\nXMin=-7\r\nXMax=7\r\n");
+}
+
+// One read answers every key: the snapshot does not go back to the disk.
+TEST_F(SettingsFileTest, SnapshotReadsTheFileOnce) {
+    put("[Quality]\nGraph=37\n");
+    const SettingsSnapshot snapshot = SettingsFile(path_).snapshot();
+    fs::remove(path_);
+    EXPECT_EQ(snapshot.readInteger("quality", "GRAPH", 100), 37);
+    EXPECT_EQ(snapshot.readString("Limits", "XMin", "-5"), "-5");
+    EXPECT_EQ(SettingsSnapshot().readInteger("Quality", "Graph", 100), 100);
+}
+
+// What is not a readable regular file of sane size reads as no file (every default, at once, no error);
+// a write to it is refused, since rewriting it would lose its lines, and leaves it as it was. Each case
+// runs in a child process, so a read that blocks fails the test instead of stalling it.
+TEST_F(SettingsFileTest, UnreadableFileGivesDefaultsAndRefusesWrites) {
+    const std::string oversized = "[Quality]\nGraph=37\n" + std::string(kSettingsSizeLimit, ';');
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"folder", [&] { fs::create_directories(path_); }},
+        {"fifo",
+         [&] {
+             fs::create_directories(path_.parent_path());
+             ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0);
+         }},
+        {"oversized", [&] { put(oversized); }},
+    };
+    for (const auto& [name, make] : cases) {
+        make();
+        const auto type = fs::status(path_).type();
+        SettingsFile settings(path_);
+        EXPECT_EQ(testing::RunInChild([&] { return settings.readInteger("Quality", "Graph", 100); }), 100)
+            << name;
+        EXPECT_EQ(refusedInChild([&] { settings.writeString("Quality", "Graph", "5"); }), 0) << name;
+        EXPECT_EQ(fs::status(path_).type(), type) << name;
+        if (fs::is_regular_file(path_)) {
+            EXPECT_EQ(contents(), oversized);
+        }
+        EXPECT_EQ(filesInFolder(), 1u) << name;
+        fs::remove_all(path_);
+    }
+    EXPECT_EQ(SettingsFile(path_).readInteger("Quality", "Graph", 100), 100);
+    put(oversized.substr(0, kSettingsSizeLimit)); // the largest file that is read
+    EXPECT_EQ(SettingsFile(path_).readInteger("Quality", "Graph", 100), 37);
+}
+
+// A write that fails for want of space (here a file-size limit) is refused and leaves the old file.
+TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFile) {
+    const std::string old = "[Limits]\nXMin=-5\n";
+    put(old);
+    EXPECT_EQ(refusedInChild([&] { SettingsFile(path_).writeString("Limits", "XMax", "123456789"); },
+                             [&] { testing::LimitFileSize(old.size() + 4); }),
+              0);
+    EXPECT_EQ(contents(), old);
+    EXPECT_EQ(filesInFolder(), 1u);
 }
 
 // No other test here reads the environment, so it is not restored.

@@ -1,0 +1,209 @@
+#include "SpecialPointsPanel.h"
+
+#include "EventWait.h"
+#include "GraphDocument.h"
+#include "NumberText.h"
+#include "PlotMapping.h"
+#include "ViewController.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace orvex {
+
+namespace {
+
+const char* const kChooseGraph = "Выберите график в списке графиков.";
+const char* const kSearching = "Поиск особых точек…";
+const char* const kNoPoints = "В видимой области особых точек нет.";
+
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QTableWidgetItem* Cell(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+} // namespace
+
+SpecialPointsPanel::SpecialPointsPanel(GraphDocument* document, ViewController* view, PlotArea* plotArea,
+                                       QWidget* parent)
+    : QDockWidget(QStringLiteral("Особые точки"), parent), document_(document), view_(view),
+      plotArea_(plotArea), search_(new PointSearch(this)) {
+    setObjectName(QStringLiteral("SpecialPointsPanel"));
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+
+    auto* body = new QWidget(this);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(2, 2, 2, 2);
+    note_ = new QLabel(body);
+    note_->setObjectName(QStringLiteral("SpecialPointsNote"));
+    note_->setWordWrap(true);
+    table_ = new QTableWidget(0, 3, body);
+    table_->setObjectName(QStringLiteral("SpecialPointsTable"));
+    table_->setHorizontalHeaderLabels({QStringLiteral("Тип"), QStringLiteral("x"), QStringLiteral("y")});
+    table_->verticalHeader()->hide();
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(note_);
+    layout->addWidget(table_, 1);
+    setWidget(body);
+
+    connect(search_, &PointSearch::finished, this, &SpecialPointsPanel::showPoints);
+    connect(table_, &QTableWidget::itemSelectionChanged, this, &SpecialPointsPanel::chooseRow);
+}
+
+SpecialPointsPanel::~SpecialPointsPanel() {
+    delete search_; // cancels and waits for the search thread
+    search_ = nullptr;
+}
+
+QSize SpecialPointsPanel::sizeHint() const {
+    // Wide enough for a type, x and y of twelve digits each without scrolling.
+    return {fontMetrics().horizontalAdvance(QStringLiteral("Пересечение с 10: x^2 -0,000123456789012 ")) * 2,
+            QDockWidget::sizeHint().height()};
+}
+
+void SpecialPointsPanel::showNote(const QString& text) {
+    note_->setText(text);
+    note_->setVisible(!text.isEmpty());
+}
+
+void SpecialPointsPanel::refresh() {
+    ++generation_; // a result on its way is stale now
+    points_.clear();
+    table_->setRowCount(0);
+    otherIndices_.clear();
+    graph_ = document_->selectedIndex();
+    searching_ = false;
+    if (!isVisible()) {
+        search_->cancel();
+        plotArea_->setMarkers({});
+        return;
+    }
+    updateMarkers();
+    const PictureSource& source = view_->shownSource();
+    if (graph_ < 0 || source.size.isEmpty()) {
+        search_->cancel();
+        showNote(QString::fromUtf8(kChooseGraph));
+        return;
+    }
+    ViewLimits limits;
+    try {
+        limits = ParseLimits(source.view);
+    } catch (const std::exception&) {
+        search_->cancel();
+        return;
+    }
+    PointSearchJob job;
+    job.generation = generation_;
+    const TGraphEntry& graph = document_->record(graph_);
+    job.formula = graph.Formula;
+    for (int i = 0; i < document_->count(); ++i) {
+        if (i == graph_ || !document_->isChecked(i))
+            continue;
+        otherIndices_.push_back(i);
+        job.others.push_back(document_->record(i).Formula);
+    }
+    job.range.xmin = limits.xmin;
+    job.range.xmax = limits.xmax;
+    job.range.quality = std::max(1, graph.Quality);
+    job.range.columns = std::max(1, source.size.width() - 2 * PlotMapping::kMargin);
+    searching_ = true;
+    showNote(QString::fromUtf8(kSearching));
+    search_->start(std::move(job));
+}
+
+void SpecialPointsPanel::showPoints(const PointSearchResult& result) {
+    if (result.generation != generation_ || result.cancelled)
+        return;
+    searching_ = false;
+    points_ = result.points;
+    table_->setRowCount(static_cast<int>(points_.size()));
+    for (std::size_t r = 0; r < points_.size(); ++r) {
+        const SpecialPoint& p = points_[r];
+        QString kind;
+        switch (p.kind) {
+        case SpecialPoint::Kind::Zero:
+            kind = QStringLiteral("Нуль");
+            break;
+        case SpecialPoint::Kind::Minimum:
+            kind = QStringLiteral("Минимум");
+            break;
+        case SpecialPoint::Kind::Maximum:
+            kind = QStringLiteral("Максимум");
+            break;
+        case SpecialPoint::Kind::Intersection: {
+            const int other = otherIndices_.at(static_cast<std::size_t>(p.other));
+            kind = QStringLiteral("Пересечение с %1: %2").arg(other + 1).arg(document_->itemText(other));
+            break;
+        }
+        }
+        const int row = static_cast<int>(r);
+        table_->setItem(row, 0, Cell(kind));
+        table_->setItem(row, 1, Cell(Text(PointText(p.x))));
+        table_->setItem(row, 2, Cell(Text(PointText(p.y))));
+    }
+    showNote(points_.empty() ? QString::fromUtf8(kNoPoints) : QString());
+    updateMarkers();
+}
+
+void SpecialPointsPanel::updateMarkers() {
+    QList<PlotMarker> markers;
+    const PictureSource& source = view_->shownSource();
+    if (!isVisible() || points_.empty() || graph_ < 0 || source.size.isEmpty()) {
+        plotArea_->setMarkers(markers);
+        return;
+    }
+    try {
+        const PlotMapping mapping(source.size.width(), source.size.height(), ParseLimits(source.view));
+        const QRect plot(PlotMapping::kMargin, PlotMapping::kMargin,
+                         source.size.width() - 2 * PlotMapping::kMargin + 1,
+                         source.size.height() - 2 * PlotMapping::kMargin + 1);
+        const QColor colour = ColorFromValue(document_->record(graph_).Color);
+        const int chosen = table_->selectionModel()->hasSelection() ? table_->currentRow() : -1;
+        for (std::size_t r = 0; r < points_.size(); ++r) {
+            const QPoint at(mapping.column(points_[r].x), mapping.row(points_[r].y));
+            if (plot.contains(at))
+                markers.append({at, colour, static_cast<int>(r) == chosen});
+        }
+    } catch (const std::exception&) {
+        markers.clear();
+    }
+    plotArea_->setMarkers(markers);
+}
+
+void SpecialPointsPanel::chooseRow() {
+    updateMarkers();
+    const int row = table_->selectionModel()->hasSelection() ? table_->currentRow() : -1;
+    if (row < 0 || static_cast<std::size_t>(row) >= points_.size())
+        return;
+    const SpecialPoint& p = points_[static_cast<std::size_t>(row)];
+    emit pointChosen(QStringLiteral("(%1; %2)").arg(Text(PointText(p.x)), Text(PointText(p.y))));
+}
+
+void SpecialPointsPanel::waitForPoints(int timeoutMs) {
+    ProcessEventsWhile([this] { return searching_; }, timeoutMs);
+}
+
+void SpecialPointsPanel::showEvent(QShowEvent* event) {
+    QDockWidget::showEvent(event);
+    refresh();
+}
+
+void SpecialPointsPanel::hideEvent(QHideEvent* event) {
+    QDockWidget::hideEvent(event);
+    refresh(); // hidden: nothing searched, no markers
+}
+
+} // namespace orvex

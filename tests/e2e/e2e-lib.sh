@@ -1,0 +1,86 @@
+# Shared by the end-to-end scripts (sourced, not run). Before using the functions after the first two, a
+# script sets `work` (its temporary folder, holding orvex.log and shot.png), `orvex_pid` and
+# `failure_name` (the name under which a failing run keeps its last screenshot).
+
+# Runs the script again on a private virtual X server unless it already runs on one.
+#   run_on_xvfb "$0" "$@"
+run_on_xvfb() {
+    if [ -z "${ORVEX_E2E_ON_XVFB:-}" ]; then
+        local script=$1
+        shift
+        exec env ORVEX_E2E_ON_XVFB=1 bash "$(dirname "${BASH_SOURCE[0]}")/with-xvfb.sh" bash "$script" "$@"
+    fi
+}
+
+# Skips the test (exit code 77) when one of the tools is not installed.
+require_tools() {
+    local tool
+    for tool in "$@"; do
+        if ! command -v "$tool" >/dev/null 2>&1; then
+            echo "$tool is not installed: skipping" >&2
+            exit 77
+        fi
+    done
+}
+
+# Reports a failure with the last probe line, the last screenshot and the program's output, and exits.
+fail() {
+    echo "FAILED: $*" >&2
+    echo "last probe: ${probe_line:-none}" >&2
+    [ -f "$work/shot.png" ] && cp "$work/shot.png" "$PWD/$failure_name" &&
+        echo "screenshot kept as $PWD/$failure_name" >&2
+    echo "program output:" >&2
+    cat "$work/orvex.log" >&2 || true
+    exit 1
+}
+
+# Stops the program and removes the temporary folder (the scripts' EXIT trap).
+cleanup() {
+    kill "$orvex_pid" 2>/dev/null || true
+    wait "$orvex_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+
+# The id of the visible window with this exact title, waiting up to 30 s for it.
+wait_window() {
+    local id
+    for _ in $(seq 1 150); do
+        kill -0 "$orvex_pid" 2>/dev/null || fail "orvex exited"
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.2
+    done
+    fail "no window \"$1\""
+}
+
+# A screenshot of the whole screen into $work/shot.png.
+shot() {
+    import -window root "$work/shot.png" 2>/dev/null || true
+}
+
+# Takes screenshots until `check` (a shell expression) holds after the command `reader` has read the
+# screenshot into variables, for up to 30 s.
+wait_for() {
+    local what=$1 reader=$2 check=$3
+    for _ in $(seq 1 60); do
+        shot
+        eval "$reader"
+        if eval "$check"; then
+            echo "ok: $what ($probe_line)"
+            return 0
+        fi
+        sleep 0.5
+    done
+    fail "$what"
+}
+
+# With no window manager the test places the main window over the whole screen itself, and keeps the
+# pointer off the plot area so that no coordinate hint covers the picture.
+place_main_window() {
+    xdotool windowmove "$1" 0 0
+    xdotool windowsize "$1" 1280 1024
+    xdotool mousemove 640 1018
+}

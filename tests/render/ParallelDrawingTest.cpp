@@ -1,0 +1,136 @@
+// The curves of a redraw are sampled concurrently and drawn in list order: the picture must be the one
+// that drawing them one after the other gives, pixel for pixel, also when a graph ends on an error.
+#include "CurveGeometry.h"
+#include "RenderTestSupport.h"
+#include "SampleMemory.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include <atomic>
+
+namespace orvex::test {
+namespace {
+
+// 101 graphs of every kind: joined lines of several widths, points, poles, gaps, the text path's quirks.
+std::vector<TGraphEntry> HundredAndOneGraphs() {
+    const char* const formulas[] = {"sin(x)*5", "cos(x)*x",      "x^2/10",      "x^3/100", "1/x",
+                                    "tg(x)",    "|x|^0.5*3",     "ln(|x|+1)*2", "sh(x/4)", "|sin(2x)|*8-4",
+                                    "2x",       "arcsin(x/5)*3", "x^(-2)",      "sqrt(x)", "-x:3"};
+    std::vector<TGraphEntry> graphs;
+    for (int i = 0; i < 101; ++i) {
+        TGraphEntry entry;
+        entry.Formula = std::string(formulas[i % std::size(formulas)]) + "+" + std::to_string(i / 15);
+        entry.Color = 0x00102030u * static_cast<std::uint32_t>(i + 1) & 0x00FFFFFFu;
+        entry.DrawLines = i % 4 != 0;
+        entry.Quality = 50 + 37 * (i % 5);
+        entry.LineWidth = i % 6;
+        graphs.push_back(entry);
+    }
+    return graphs;
+}
+
+// The picture drawn graph after graph; an error ends the drawing after the graph that raised it.
+QImage OneAfterAnother(QSize size, const ViewTexts& view, const std::vector<TGraphEntry>& graphs) {
+    QImage image = FilledImage(size.width(), size.height(), Qt::white);
+    try {
+        for (const TGraphEntry& entry : graphs)
+            PlotGraph(image, view, entry);
+    } catch (const ArithmeticError&) {
+    }
+    return image;
+}
+
+QImage Concurrently(QSize size, const ViewTexts& view, const std::vector<TGraphEntry>& graphs) {
+    QImage image = FilledImage(size.width(), size.height(), Qt::white);
+    try {
+        EXPECT_EQ(DrawCurves(image, ParseLimits(view), ResolveCurves(graphs)), CurvesResult::Completed);
+    } catch (const ArithmeticError&) {
+    }
+    return image;
+}
+
+struct Case {
+    const char* name;
+    QSize size;
+    ViewTexts view;
+};
+
+class ConcurrentCurves : public ::testing::TestWithParam<Case> {};
+
+TEST_P(ConcurrentCurves, DrawTheSamePictureAsOneAfterAnother) {
+    const Case& c = GetParam();
+    std::vector<TGraphEntry> graphs = HundredAndOneGraphs();
+    EXPECT_EQ(Concurrently(c.size, c.view, graphs), OneAfterAnother(c.size, c.view, graphs));
+    // A graph that overflows half-way: drawn up to there, and nothing after it.
+    graphs.insert(graphs.begin() + 50, TGraphEntry{"10^(x*2000)", 0x0000FF00u, true, 100, 2});
+    const QImage stopped = Concurrently(c.size, c.view, graphs);
+    EXPECT_EQ(stopped, OneAfterAnother(c.size, c.view, graphs));
+    EXPECT_NE(stopped, Concurrently(c.size, c.view, HundredAndOneGraphs()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, ConcurrentCurves,
+                         ::testing::Values(Case{"full_hd", {1920, 1080}, {"-5", "5", "-5", "5"}},
+                                           Case{"small_wide", {600, 400}, {"-20", "20", "-8", "8"}},
+                                           Case{"wide_range", {1000, 700}, {"-40", "40", "-30", "30"}}),
+                         [](const ::testing::TestParamInfo<Case>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// A redraw with the samples of earlier ones (the same view, other views along x and y, other sizes)
+// draws the very picture a redraw without them draws, errors included.
+TEST(RememberedSamples, GiveTheSamePicturesAsEvaluatingAgain) {
+    std::vector<TGraphEntry> graphs = HundredAndOneGraphs();
+    graphs.resize(40);
+    graphs.push_back({"10^(x*2000)", 0x0000FF00u, true, 100, 2}); // overflows from x = 2.4716
+    graphs.push_back({"x", 0x00FF0000u, true, 100, 1});
+    const std::vector<PlotCurve> curves = ResolveCurves(graphs);
+    SampleMemory memory;
+    const auto draw = [&](const ViewTexts& view, SampleMemory* with) {
+        QImage image = FilledImage(700, 500, Qt::white);
+        std::string error;
+        try {
+            (void)DrawCurves(image, ParseLimits(view), curves, nullptr, with);
+        } catch (const ArithmeticError& e) {
+            error = e.what();
+        }
+        return std::pair{image, error};
+    };
+    for (const ViewTexts& view :
+         {ViewTexts{"-5", "5", "-5", "5"}, ViewTexts{"-5", "5", "-5", "5"}, ViewTexts{"-6", "4", "-5", "5"},
+          ViewTexts{"-7", "5", "-6", "6"}, ViewTexts{"-5.5", "4.5", "-5", "5"},
+          ViewTexts{"-5", "5", "-5", "5"}, ViewTexts{"-2", "2", "-5", "5"}}) {
+        const auto fresh = draw(view, nullptr);
+        const auto remembered = draw(view, &memory);
+        EXPECT_EQ(remembered.first, fresh.first) << view.xmin << ".." << view.xmax;
+        EXPECT_EQ(remembered.second, fresh.second) << view.xmin << ".." << view.xmax;
+    }
+}
+
+TEST(ConcurrentCurvesControl, ACancelledDrawingSaysSo) {
+    QImage image = FilledImage(600, 400, Qt::white);
+    const std::atomic<bool> cancel{true};
+    EXPECT_EQ(DrawCurves(image, ParseLimits(ViewTexts{}), ResolveCurves(HundredAndOneGraphs()), &cancel),
+              CurvesResult::Cancelled);
+}
+
+// The same picture painted on a vector device holds the grid and every curve.
+TEST(VectorPicture, PaintsGridAndCurvesThroughThePainter) {
+    QSvgGenerator svg;
+    QByteArray out;
+    QBuffer buffer(&out);
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(600, 400));
+    QPainter painter(&svg);
+    const PictureColours colours = ResolvePictureColours(0x00C0C0C0, 0x00FFFFFF);
+    PaintPicture(
+        painter, QSize(600, 400), ViewTexts{}, colours,
+        ResolveCurves({TGraphEntry{"x", 0x000000FF, true, 100, 1}, TGraphEntry{"-x", 0, false, 100, 1}}));
+    painter.end();
+    EXPECT_TRUE(out.contains("polyline") || out.contains("path"));
+    EXPECT_TRUE(out.contains("#ff0000")); // the red curve
+}
+
+} // namespace
+} // namespace orvex::test
