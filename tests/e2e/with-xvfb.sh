@@ -10,7 +10,7 @@ if ! command -v Xvfb >/dev/null 2>&1; then
 fi
 
 tmp=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 xvfb_pid=$!
 cleanup() {
     kill "$xvfb_pid" 2>/dev/null || true
@@ -34,4 +34,13 @@ if [ ! -s "$tmp/display" ]; then
 fi
 DISPLAY=":$(head -n 1 "$tmp/display")"
 export DISPLAY
+# The server reports its display once it listens; make sure a client gets through before the command
+# runs. (-noreset: otherwise the server resets when its last client leaves, this check's included, and
+# refuses the next client for a moment.)
+if command -v xdpyinfo >/dev/null 2>&1; then
+    for _ in $(seq 1 100); do
+        xdpyinfo >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+fi
 "$@"
