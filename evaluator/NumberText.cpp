@@ -3,6 +3,7 @@
 #include "ArithmeticError.h"
 #include "DecimalDigits.h"
 #include "NumberTextBuffer.h"
+#include "PowersOfTen.h"
 
 #include <algorithm>
 #include <array>
@@ -22,12 +23,6 @@ char g_explicitSeparator = '\0';
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
-
-// Powers of ten that the extended format holds exactly (5^27 < 2^64).
-constexpr int kExactPowers = 28;
-constexpr std::array<long double, kExactPowers> kPowersOfTen = {
-    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
-    1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
 
 constexpr std::array<std::uint64_t, 20> kPowersOfTen64 = [] {
     std::array<std::uint64_t, 20> p{};
@@ -158,11 +153,9 @@ bool readShortNumber(const NumberParts& parts, long double& value) {
         return true;
     }
     const long long scale = dropped - static_cast<long long>(parts.fracDigits.size()) + exponentValue(parts);
-    if (scale >= kExactPowers || scale <= -kExactPowers)
+    if (scale > detail::kMaxExactPower || scale < -detail::kMaxExactPower)
         return false;
-    const auto m = static_cast<long double>(mantissa);
-    value = scale >= 0 ? m * kPowersOfTen[static_cast<std::size_t>(scale)]
-                       : m / kPowersOfTen[static_cast<std::size_t>(-scale)];
+    value = detail::ScaledByPowerOfTen(static_cast<long double>(mantissa), static_cast<int>(scale));
     if (parts.negative)
         value = -value;
     return true;
@@ -224,11 +217,9 @@ bool readPlainNumber(std::string_view text, char separator, long double& value) 
         value = negative ? -0.0L : 0.0L;
         return true;
     }
-    if (scale >= kExactPowers || scale <= -kExactPowers)
+    if (scale > detail::kMaxExactPower || scale < -detail::kMaxExactPower)
         return false;
-    const auto m = static_cast<long double>(mantissa);
-    value = scale >= 0 ? m * kPowersOfTen[static_cast<std::size_t>(scale)]
-                       : m / kPowersOfTen[static_cast<std::size_t>(-scale)];
+    value = detail::ScaledByPowerOfTen(static_cast<long double>(mantissa), static_cast<int>(scale));
     if (negative)
         value = -value;
     return true;

@@ -17,12 +17,6 @@ namespace {
 
 constexpr int kTokenDigits = 15;
 
-// Powers of ten that the extended format holds exactly (5^27 < 2^64).
-constexpr int kMaxExactPower = 27;
-constexpr std::array<long double, kMaxExactPower + 1> kPowersOfTen = {
-    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
-    1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
-
 constexpr std::uint64_t kCutUnit = 1000; // 18 digits cut to 15
 
 constexpr std::uint64_t kTen14 = 100'000'000'000'000ULL;
@@ -103,8 +97,7 @@ bool RoundAsToken(const long double& v, long double& out) {
     if (scale > kMaxExactPower || scale < -kMaxExactPower)
         return RoundAsTokenByText(v, out);
     const auto mantissa = static_cast<long double>(static_cast<std::int64_t>(digits)); // below 10^15
-    const long double magnitude = scale >= 0 ? mantissa * kPowersOfTen[static_cast<std::size_t>(scale)]
-                                             : mantissa / kPowersOfTen[static_cast<std::size_t>(-scale)];
+    const long double magnitude = ScaledByPowerOfTen(mantissa, scale);
     out = v < 0 ? -magnitude : magnitude;
     return true;
 }

@@ -1,5 +1,6 @@
 #include "PlotMapping.h"
 
+#include "Arithmetic.h"
 #include "ArithmeticError.h"
 
 #include <cmath>
@@ -27,12 +28,10 @@ int RoundPixel(long double v) {
         return static_cast<int>(kPixelLimit);
     if (v < -kPixelLimit)
         return -static_cast<int>(kPixelLimit);
-    // Within it, adding and subtracting 1.5 * 2^63 leaves the nearest integer, halves to even, as rint
-    // does under the default rounding mode. The integer goes to int through a double, which holds it
-    // exactly: converting an extended value directly switches the x87 rounding mode twice, which costs
-    // more than all the rest of the mapping.
-    constexpr long double kShift = 0x3p62L;
-    return static_cast<int>(static_cast<double>((v + kShift) - kShift));
+    // Within it the nearest integer, halves to even, as rint gives it under the default rounding mode. It
+    // goes to int through a double, which holds it exactly: converting an extended value directly switches
+    // the x87 rounding mode twice, which costs more than all the rest of the mapping.
+    return static_cast<int>(static_cast<double>(detail::NearestInteger(v)));
 }
 
 PlotMapping::PlotMapping(int width, int height, const ViewLimits& limits)

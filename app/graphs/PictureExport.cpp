@@ -1,6 +1,5 @@
 #include "PictureExport.h"
 
-#include "DocumentFile.h"
 #include "SavedFile.h"
 
 #include <QClipboard>
@@ -68,12 +67,6 @@ void PictureExport::savePicture(const QImage& shown, const PictureSource& source
     const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
     (void)savePictureFile(shown, source, dialog.selectedFiles().constFirst(),
                           kPictureFilters[chosen < 0 ? 0 : static_cast<std::size_t>(chosen)].format);
-}
-
-QString PictureExport::saveBitmap(const QImage& image, const QString& path) {
-    const QString name = WithExtension(path, QStringLiteral(".bmp"));
-    WritePicture(name, PictureFormat::Bmp, image, PictureSource{});
-    return name;
 }
 
 QString PictureExport::savePictureFile(const QImage& shown, const PictureSource& source, const QString& path,

@@ -24,9 +24,6 @@ class PictureExport {
     void copyToClipboard(const QImage& shown);
     void print(const QImage& plotBitmap); // "Печать": print dialog, then printTo
 
-    // Writes `image` as a BMP file under `path` (".bmp" appended unless it already ends with it,
-    // case-insensitively). Returns the name written.
-    static QString saveBitmap(const QImage& image, const QString& path);
     // Writes the picture in the format the name's extension names when it is one of the four, otherwise
     // in `chosen` (the dialog's filter) with its extension appended. Returns the name written.
     static QString savePictureFile(const QImage& shown, const PictureSource& source, const QString& path,

@@ -27,6 +27,11 @@ QImage Picture() {
     return image;
 }
 
+// Saves with the BMP filter chosen, as the save dialog offers it first.
+QString SaveBitmap(const QImage& image, const QString& path) {
+    return PictureExport::savePictureFile(image, orvex::PictureSource{}, path, orvex::PictureFormat::Bmp);
+}
+
 } // namespace
 
 class ExportTest : public QObject {
@@ -36,7 +41,7 @@ class ExportTest : public QObject {
     void bitmap() {
         QTemporaryDir dir;
         for (const char* name : {"graph", "graph.bmp"}) // the second replaces the first, under its name
-            QCOMPARE(PictureExport::saveBitmap(Picture(), dir.filePath(name)), dir.filePath("graph.bmp"));
+            QCOMPARE(SaveBitmap(Picture(), dir.filePath(name)), dir.filePath("graph.bmp"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"graph.bmp"});
         QCOMPARE(QImage(dir.filePath("graph.bmp"), "BMP").convertToFormat(QImage::Format_RGB32), Picture());
     }
@@ -52,7 +57,7 @@ class ExportTest : public QObject {
     void failedSaveKeepsTheOldFile() {
         QFETCH(QSize, size);
         QTemporaryDir dir;
-        const QString path = PictureExport::saveBitmap(Picture(), dir.filePath("graph"));
+        const QString path = SaveBitmap(Picture(), dir.filePath("graph"));
         const QByteArray old = orvex::testing::ReadAll(path);
         const std::string expected = QStringLiteral("Cannot create file \"%1\". %2")
                                          .arg(path, QString::fromLocal8Bit(std::strerror(EFBIG)))
@@ -60,7 +65,7 @@ class ExportTest : public QObject {
         const int code = orvex::testing::RunInChild([&] {
             orvex::testing::LimitFileSize(1000);
             try {
-                (void)PictureExport::saveBitmap(Picture().scaled(size), path);
+                (void)SaveBitmap(Picture().scaled(size), path);
                 return 1;
             } catch (const std::runtime_error& e) {
                 return e.what() == expected ? 0 : 2;

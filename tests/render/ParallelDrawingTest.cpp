@@ -4,10 +4,6 @@
 #include "RenderTestSupport.h"
 #include "SampleMemory.h"
 
-#include <QBuffer>
-#include <QPainter>
-#include <QSvgGenerator>
-
 #include <atomic>
 
 namespace orvex::test {
@@ -113,23 +109,6 @@ TEST(ConcurrentCurvesControl, ACancelledDrawingSaysSo) {
     const std::atomic<bool> cancel{true};
     EXPECT_EQ(DrawCurves(image, ParseLimits(ViewTexts{}), ResolveCurves(HundredAndOneGraphs()), &cancel),
               CurvesResult::Cancelled);
-}
-
-// The same picture painted on a vector device holds the grid and every curve.
-TEST(VectorPicture, PaintsGridAndCurvesThroughThePainter) {
-    QSvgGenerator svg;
-    QByteArray out;
-    QBuffer buffer(&out);
-    svg.setOutputDevice(&buffer);
-    svg.setSize(QSize(600, 400));
-    QPainter painter(&svg);
-    const PictureColours colours = ResolvePictureColours(0x00C0C0C0, 0x00FFFFFF);
-    PaintPicture(
-        painter, QSize(600, 400), ViewTexts{}, colours,
-        ResolveCurves({TGraphEntry{"x", 0x000000FF, true, 100, 1}, TGraphEntry{"-x", 0, false, 100, 1}}));
-    painter.end();
-    EXPECT_TRUE(out.contains("polyline") || out.contains("path"));
-    EXPECT_TRUE(out.contains("#ff0000")); // the red curve
 }
 
 } // namespace
