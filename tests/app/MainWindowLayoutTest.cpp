@@ -62,7 +62,12 @@ class MainWindowLayoutTest : public QObject {
     void themePickReturnsFocus() {
         MainWindowBench bench;
         QComboBox* themes = bench.form().themeSelector();
+        QApplication::setActiveWindow(&bench.form());
+        QVERIFY(QTest::qWaitForWindowActive(&bench.form()));
+        bench.form().resize(1600, 800); // wide enough for the theme box to show in its toolbar
+        QTRY_VERIFY(themes->isVisible());
         themes->setFocus();
+        QTRY_VERIFY(themes->hasFocus());
         QTest::keyClick(themes, Qt::Key_Down);
         QCOMPARE(themes->currentText(), QStringLiteral("OfficeXP"));
         QTRY_VERIFY(bench.image().hasFocus());
