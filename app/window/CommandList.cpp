@@ -9,8 +9,8 @@ namespace {
 constexpr QKeyCombination kNoKey{Qt::Key_unknown};
 
 constexpr std::array kCommands{
-    CommandInfo{"BrowseURL1", "Помощь", "Домашняя страница Orvex", "Домашняя страница Orvex", Qt::Key_F12,
-                "go-home", ":/icons/home.png"},
+    CommandInfo{"BrowseURL1", "Помощь", "Домашняя страница Orvex", "Домашняя страница Orvex", Qt::Key_F12, "",
+                ":/icons/web.png"},
     CommandInfo{"New", "Файл", "Создать", "Создать", Qt::Key_F2, "document-new", ":/icons/new.png"},
     CommandInfo{"FileOpen1", "Файл", "Открыть", "Открыть", Qt::Key_F3, "document-open", ":/icons/open.png"},
     CommandInfo{"FileSaveAs1", "Файл", "Сохранить", "Сохранить", Qt::Key_F4, "document-save",
@@ -58,6 +58,18 @@ constexpr std::array kCommands{
     // Beyond the original command set, on a key it leaves free.
     CommandInfo{"SpecialPoints", "Построение", "Особые точки", "Особые точки: нули, экстремумы, пересечения",
                 Qt::Key_F9, "", ":/icons/special-points.png"},
+    CommandInfo{"ValueTable", "Вид", "Таблица значений", "Таблица значений выбранного графика",
+                Qt::SHIFT | Qt::Key_F9, "", ":/icons/value-table.png"},
+    CommandInfo{"Trace", "Вид", "Трассировка", "Трассировка: значение выбранного графика под курсором",
+                Qt::CTRL | Qt::Key_T, "", ":/icons/trace.png"},
+    CommandInfo{"Smoothing", "Вид", "Сглаживание", "Сглаживание линий графиков и сетки", kNoKey, "",
+                ":/icons/smoothing.png"},
+    CommandInfo{"Study", "Построение", "Исследование функции", "Исследование функции выбранного графика",
+                Qt::CTRL | Qt::Key_F9, "", ":/icons/study.png"},
+    CommandInfo{"Undo", "Построение", "Отменить", "Отменить последнее изменение списка графиков",
+                Qt::ALT | Qt::Key_Backspace, "edit-undo", ":/icons/undo.png"},
+    CommandInfo{"Redo", "Построение", "Повторить", "Повторить отменённое изменение списка графиков",
+                Qt::CTRL | Qt::Key_Y, "edit-redo", ":/icons/redo.png"},
 };
 
 } // namespace

@@ -41,7 +41,7 @@ QToolButton* ButtonFor(QToolBar* bar, const ActionTable& actions, std::string_vi
 } // namespace
 
 MainBars::MainBars(QMainWindow* window, const ActionTable& actions, QAction* graphListToggle,
-                   QAction* buildParamsToggle, QAction* specialPointsToggle)
+                   QAction* buildParamsToggle, const QList<QAction*>& additions)
     : QObject(window) {
     createMenus(window, actions);
     createToolBars(window, actions);
@@ -49,8 +49,8 @@ MainBars::MainBars(QMainWindow* window, const ActionTable& actions, QAction* gra
     toggles_ = {bars_[0]->toggleViewAction(), nullptr, graphListToggle, buildParamsToggle, nullptr};
     for (int i = 1; i < bars_.size(); ++i)
         toggles_.append(bars_[i]->toggleViewAction());
-    if (specialPointsToggle != nullptr)
-        toggles_ << nullptr << specialPointsToggle;
+    if (!additions.isEmpty())
+        toggles_ << nullptr << additions;
     addViewToggles(viewMenu_);
 }
 
@@ -85,10 +85,10 @@ void MainBars::createMenus(QMainWindow* window, const ActionTable& actions) {
     viewMenu_->setObjectName(QStringLiteral("ViewMenu"));
     QMenu* build = menuBar->addMenu(QStringLiteral("Построение"));
     build->setObjectName(QStringLiteral("BuildMenu"));
-    AddActions(build, actions,
-               {"NewGr", "NewDif", "RemoveGr", "Eval", "SpecialPoints", kSeparator, "MoveUp", "MoveDown",
-                "MoveLeft", "MoveRight", kSeparator, "HorMax", "HorMin", "VertMax", "VertMin", kSeparator,
-                "AllMax", "AllMin"});
+    AddActions(build, actions, {"NewGr",    "NewDif",   "RemoveGr", "Eval",      "SpecialPoints", kSeparator,
+                                "MoveUp",   "MoveDown", "MoveLeft", "MoveRight", kSeparator,      "HorMax",
+                                "HorMin",   "VertMax",  "VertMin",  kSeparator,  "AllMax",        "AllMin",
+                                kSeparator, "Study",    kSeparator, "Undo",      "Redo"});
     QMenu* help = menuBar->addMenu(QStringLiteral("Помощь"));
     help->setObjectName(QStringLiteral("HelpMenu"));
     AddActions(help, actions, {"BrowseURL1", "About"});
@@ -103,7 +103,7 @@ void MainBars::createToolBars(QMainWindow* window, const ActionTable& actions) {
     ButtonFor(file, actions, "PrintDlg1")->setText(QStringLiteral("Print..."));
 
     QToolBar* main = addBar(window, "MainToolBar", "Основные функции");
-    AddActions(main, actions, {"NewGr", "NewDif", "RemoveGr", "Eval"});
+    AddActions(main, actions, {"NewGr", "NewDif", "RemoveGr", "Eval", kSeparator, "Trace"});
 
     QToolBar* zoom = addBar(window, "ZoomToolBar", "Масштабирование");
     AddActions(zoom, actions,

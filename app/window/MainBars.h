@@ -20,10 +20,10 @@ class MainBars : public QObject {
     Q_OBJECT
   public:
     // `graphListToggle` and `buildParamsToggle` show and hide the graph-list panel and the
-    // build-parameters window; they join the bars' own toggles in the "Вид" menu. `specialPointsToggle`
-    // (the panel "Особые точки") comes last, after a separator.
+    // build-parameters window; they join the bars' own toggles in the "Вид" menu. `additions` (the
+    // program's own panels and view options, nullptr for a separator) come last, after a separator.
     MainBars(QMainWindow* window, const ActionTable& actions, QAction* graphListToggle,
-             QAction* buildParamsToggle, QAction* specialPointsToggle);
+             QAction* buildParamsToggle, const QList<QAction*>& additions);
 
     // The menu bar's toolbar first, then the four toolbars.
     [[nodiscard]] const QList<QToolBar*>& bars() const noexcept { return bars_; }

@@ -6,19 +6,29 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <array>
+#include <cstddef>
+
 namespace orvex {
 
-// A ring drawn over the picture at a pixel of it (the special points of a graph); a strong one marks
-// the point chosen in the table.
+// A mark drawn over the picture at a pixel of it: a ring (the special points of a graph, the points of a
+// study; a strong one marks the point chosen in a table), a cross (the trace cursor), a vertical line
+// across the plot rectangle (a vertical asymptote) or a segment from `at` to `to` (a tangent).
 struct PlotMarker {
+    enum class Shape { Ring, Cross, VerticalLine, Segment };
     QPoint at;
     QColor colour;
     bool strong = false;
+    Shape shape = Shape::Ring;
+    QPoint to; // the other end of a segment
     bool operator==(const PlotMarker&) const = default;
 };
 
+// The independent sets of marks over the picture; each owner replaces only its own.
+enum class OverlayLayer : std::size_t { SpecialPoints, Study, Trace, Count };
+
 // The plot area `Image1`: shows a copy of the last completed picture at its top-left corner, with a
-// cross-shaped cursor, and the markers over it (which are not part of the picture: saving, copying and
+// cross-shaped cursor, and the marks over it (which are not part of the picture: saving, copying and
 // printing leave them out). Reports presses, mouse moves and size changes; the window decides what they
 // do.
 class PlotArea : public QWidget {
@@ -29,8 +39,10 @@ class PlotArea : public QWidget {
     void setPicture(const QImage& picture);
     [[nodiscard]] const QImage& picture() const noexcept { return picture_; }
 
-    void setMarkers(const QList<PlotMarker>& markers);
-    [[nodiscard]] const QList<PlotMarker>& markers() const noexcept { return markers_; }
+    void setMarkers(OverlayLayer layer, const QList<PlotMarker>& markers);
+    [[nodiscard]] const QList<PlotMarker>& markers(OverlayLayer layer = OverlayLayer::SpecialPoints) const {
+        return layers_[static_cast<std::size_t>(layer)];
+    }
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;
@@ -49,8 +61,10 @@ class PlotArea : public QWidget {
     void wheelEvent(QWheelEvent* event) override;
 
   private:
+    void paintMarker(class QPainter& painter, const PlotMarker& marker) const;
+
     QImage picture_;
-    QList<PlotMarker> markers_;
+    std::array<QList<PlotMarker>, static_cast<std::size_t>(OverlayLayer::Count)> layers_;
 };
 
 } // namespace orvex

@@ -88,7 +88,7 @@ void SpecialPointsPanel::refresh() {
     searching_ = false;
     if (!isVisible()) {
         search_->cancel();
-        plotArea_->setMarkers({});
+        plotArea_->setMarkers(OverlayLayer::SpecialPoints, {});
         return;
     }
     updateMarkers();
@@ -162,7 +162,7 @@ void SpecialPointsPanel::updateMarkers() {
     QList<PlotMarker> markers;
     const PictureSource& source = view_->shownSource();
     if (!isVisible() || points_.empty() || graph_ < 0 || source.size.isEmpty()) {
-        plotArea_->setMarkers(markers);
+        plotArea_->setMarkers(OverlayLayer::SpecialPoints, markers);
         return;
     }
     try {
@@ -174,13 +174,18 @@ void SpecialPointsPanel::updateMarkers() {
         const int chosen = table_->selectionModel()->hasSelection() ? table_->currentRow() : -1;
         for (std::size_t r = 0; r < points_.size(); ++r) {
             const QPoint at(mapping.column(points_[r].x), mapping.row(points_[r].y));
-            if (plot.contains(at))
-                markers.append({at, colour, static_cast<int>(r) == chosen});
+            if (!plot.contains(at))
+                continue;
+            PlotMarker ring;
+            ring.at = at;
+            ring.colour = colour;
+            ring.strong = static_cast<int>(r) == chosen;
+            markers.append(ring);
         }
     } catch (const std::exception&) {
         markers.clear();
     }
-    plotArea_->setMarkers(markers);
+    plotArea_->setMarkers(OverlayLayer::SpecialPoints, markers);
 }
 
 void SpecialPointsPanel::chooseRow() {

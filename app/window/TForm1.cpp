@@ -97,6 +97,11 @@ TForm1::TForm1(QWidget* parent)
     createDockWindows();
     createDocumentAndView();
     createSpecialPointsPanel();
+    createValueTablePanel();
+    createStudyPanel();
+    createTracing();
+    createSmoothing();
+    createUndoHistory();
     createBars();
     createCommandKeys();
     createStatusBar();
@@ -162,9 +167,35 @@ void TForm1::createSpecialPointsPanel() {
     connect(clBox1_, &QListWidget::itemSelectionChanged, points_, &SpecialPointsPanel::refresh);
 }
 
+void TForm1::createValueTablePanel() {
+    // "Таблица значений": not built yet.
+    (*actions_)["ValueTable"]->setCheckable(true);
+}
+
+void TForm1::createStudyPanel() {
+    // "Исследование функции": not built yet.
+    (*actions_)["Study"]->setCheckable(true);
+}
+
+void TForm1::createTracing() {
+    // "Трассировка": not built yet.
+    (*actions_)["Trace"]->setCheckable(true);
+}
+
+void TForm1::createSmoothing() {
+    // "Сглаживание": not built yet.
+    (*actions_)["Smoothing"]->setCheckable(true);
+}
+
+void TForm1::createUndoHistory() {
+    // "Отменить" and "Повторить": not built yet.
+}
+
 void TForm1::createBars() {
+    // The program's own panels and options close the "Вид" menu.
     bars_ = new MainBars(this, *actions_, panel_->toggleViewAction(), tbxtw_->toggleViewAction(),
-                         (*actions_)["SpecialPoints"]);
+                         {(*actions_)["SpecialPoints"], (*actions_)["ValueTable"], (*actions_)["Trace"],
+                          nullptr, (*actions_)["Smoothing"]});
 }
 
 void TForm1::createStatusBar() {

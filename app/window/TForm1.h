@@ -80,6 +80,11 @@ class TForm1 : public QMainWindow {
     void createPlotArea();
     void createDockWindows();
     void createSpecialPointsPanel();
+    void createValueTablePanel();
+    void createStudyPanel();
+    void createTracing();
+    void createSmoothing();
+    void createUndoHistory();
     void createBars();
     void createCommandKeys();
     void createStatusBar();

@@ -134,8 +134,8 @@ class MainWindowLayoutTest : public QObject {
             QVERIFY2(!icons.back().isNull() && icons.count(icons.back()) == 1, qPrintable(a->objectName()));
         }
         QCOMPARE(keys.removeDuplicates(), 0);
-        QCOMPARE(keys.size(), 24); // 26 commands; Change has no key and Ctrl+C is given once
-        QCOMPARE(icons.size(), 26);
+        QCOMPARE(keys.size(), 29); // 32 commands; Change and Smoothing have no key, Ctrl+C is given once
+        QCOMPARE(icons.size(), 32);
     }
 
     void doubleClickEditsTheGraph() {
