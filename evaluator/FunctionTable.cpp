@@ -3,6 +3,7 @@
 #include "Arithmetic.h"
 #include "ArithmeticError.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -144,6 +145,10 @@ long double inverseHyperbolicSine(long double v) {
 }
 
 } // namespace
+
+bool IsFunctionName(std::string_view name) {
+    return std::find(kNames.begin(), kNames.end(), name) != kNames.end();
+}
 
 std::optional<FunctionMatch> FindFunction(std::string_view text) {
     std::optional<FunctionMatch> best;

@@ -18,6 +18,9 @@ struct FunctionMatch {
 // the table, so the longer name wins.
 [[nodiscard]] std::optional<FunctionMatch> FindFunction(std::string_view text);
 
+// True when `name` is exactly one of the table's function names.
+[[nodiscard]] bool IsFunctionName(std::string_view name);
+
 // The value of table function `index` at v. False (no value) for an argument outside its domain;
 // throws ArithmeticError when the result leaves the extended range.
 // The argument is taken by reference, read where it is stored rather than copied for the call.
