@@ -48,10 +48,12 @@ int main(int argc, char** argv) {
 
     orvex::AppWindows windows;
     windows.mainWindow().showMaximized();
-    if (!request.document.isEmpty()) {
-        // After the start-up and the first picture, as the open command would.
-        QTimer::singleShot(0, &windows.mainWindow(),
-                           [&windows, path = request.document] { windows.mainWindow().openDocument(path); });
-    }
+    // After the start-up and the first picture: a list that a crashed program left unsaved is offered
+    // first, then the document given is opened as the open command would.
+    QTimer::singleShot(0, &windows.mainWindow(), [&windows, path = request.document] {
+        windows.mainWindow().offerRecovery();
+        if (!path.isEmpty())
+            windows.mainWindow().openDocument(path);
+    });
     return QApplication::exec();
 }

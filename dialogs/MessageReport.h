@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -15,5 +16,12 @@ void ShowMessage(QWidget* parent, const QString& text);
 void ShowError(QWidget* parent, const QString& text);
 // Installs `handler` for both kinds (nullptr restores the message boxes) and returns the one it replaces.
 MessageHandler SetMessageHandler(MessageHandler handler);
+
+// A question with its answers as buttons, left to right: the first is the default (Enter), the last
+// answers Escape and closing the box. Returns the index of the answer chosen.
+using QuestionHandler = int (*)(QWidget* parent, const QString& text, const QStringList& answers);
+[[nodiscard]] int AskQuestion(QWidget* parent, const QString& text, const QStringList& answers);
+// Installs `handler` for the questions (nullptr restores the boxes); returns the one it replaces.
+QuestionHandler SetQuestionHandler(QuestionHandler handler);
 
 } // namespace orvex

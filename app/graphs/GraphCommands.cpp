@@ -3,6 +3,7 @@
 #include "Cp1251.h"
 #include "DiffExpress.h"
 #include "DocumentFile.h"
+#include "DocumentHistory.h"
 #include "GraphDocument.h"
 #include "MessageReport.h"
 #include "SettingsFile.h"
@@ -25,6 +26,7 @@ const char* const kFormulaLabel = "f(x)=";
 const char* const kDerivativeLabel = "f`(x)=";
 const char* const kDocumentFilter = "Графики Orvex (*.orx)";
 const char* const kTableFull = "Список графиков заполнен: можно построить не более 101 графика.";
+const char* const kSaveQuestion = "Список графиков изменён. Сохранить изменения?";
 
 constexpr int kDefaultQuality = 100;
 constexpr int kDerivativeQuality = 200;
@@ -62,9 +64,39 @@ bool GraphCommands::refuseWhenFull() {
     return true;
 }
 
+void GraphCommands::commitStep() {
+    if (ctx_.history)
+        ctx_.history->commit();
+}
+
+bool GraphCommands::confirmDiscard() {
+    if (!ctx_.history || !ctx_.history->isModified())
+        return true;
+    enum { Save, Discard, Cancel };
+    const int answer = AskQuestion(ctx_.mainWindow, text(kSaveQuestion),
+                                   {text("&Сохранить"), text("&Не сохранять"), text("Отмена")});
+    if (answer == Save)
+        return saveDocument();
+    return answer == Discard;
+}
+
 void GraphCommands::newDocument() {
+    if (!confirmDiscard())
+        return;
     ctx_.document->clear();
+    if (ctx_.history)
+        ctx_.history->startAfresh();
     redraw();
+}
+
+void GraphCommands::undo() {
+    if (ctx_.history && ctx_.history->undo())
+        redraw();
+}
+
+void GraphCommands::redo() {
+    if (ctx_.history && ctx_.history->redo())
+        redraw();
 }
 
 void GraphCommands::addGraph() {
@@ -137,6 +169,7 @@ void GraphCommands::removeSelected() {
     if (selected < 0)
         return;
     ctx_.document->remove(selected);
+    commitStep();
     redraw();
 }
 
@@ -145,14 +178,18 @@ void GraphCommands::storeGraph(const TGraphEntry& entry, const QString& typedTex
         // The commands that open the editor refuse a full table, so this is a last guard.
         if (!ctx_.document->append(entry, typedText))
             ShowMessage(editor_, text(kTableFull));
+        commitStep();
         return;
     }
     const int selected = ctx_.document->selectedIndex();
     if (selected >= 0)
         ctx_.document->replace(selected, entry);
+    commitStep();
 }
 
 QString GraphCommands::askFileName(bool save) {
+    if (ctx_.chooseFile)
+        return ctx_.chooseFile(save);
     QFileDialog dialog(ctx_.mainWindow, save ? text("Сохранить") : text("Открыть"), QString(),
                        text(kDocumentFilter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -165,15 +202,16 @@ QString GraphCommands::askFileName(bool save) {
 }
 
 void GraphCommands::openDocument() {
+    if (!confirmDiscard())
+        return;
     const QString path = askFileName(false);
     if (!path.isEmpty())
         loadDocument(path);
 }
 
-void GraphCommands::saveDocument() {
+bool GraphCommands::saveDocument() {
     const QString path = askFileName(true);
-    if (!path.isEmpty())
-        saveDocument(path);
+    return !path.isEmpty() && saveDocument(path);
 }
 
 bool GraphCommands::loadDocument(const QString& path) {
@@ -187,6 +225,8 @@ bool GraphCommands::loadDocument(const QString& path) {
     ctx_.document->clear();
     for (const TGraphEntry& entry : loaded.entries)
         ctx_.document->append(entry, fromRecord(entry.Formula));
+    if (ctx_.history)
+        ctx_.history->startAfresh();
     redraw();
     if (loaded.droppedRecords > 0)
         ShowMessage(ctx_.mainWindow,
@@ -203,6 +243,8 @@ bool GraphCommands::saveDocument(const QString& path) {
         ShowMessage(ctx_.mainWindow, QString::fromUtf8(e.what()));
         return false;
     }
+    if (ctx_.history)
+        ctx_.history->markSaved();
     redraw();
     return true;
 }

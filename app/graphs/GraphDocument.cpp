@@ -1,9 +1,13 @@
 #include "GraphDocument.h"
 
 #include "Cp1251.h"
+#include "Renderer.h"
 
+#include <QIcon>
 #include <QItemSelectionModel>
 #include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
 
 namespace orvex {
 
@@ -11,10 +15,28 @@ namespace {
 QString formulaText(const TGraphEntry& entry) {
     return QString::fromStdString(Cp1251ToUtf8(entry.Formula));
 }
+
+// A square of the graph's colour with a grey border, so that white and pale colours show too; drawn at
+// two sizes for ordinary and doubled screens.
+QIcon swatch(std::uint32_t colour) {
+    QIcon icon;
+    for (int side : {12, 24}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        const int border = side / 12;
+        painter.fillRect(0, 0, side, side, QColor(0x80, 0x80, 0x80));
+        painter.fillRect(border, border, side - 2 * border, side - 2 * border, ColorFromValue(colour));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
 } // namespace
 
 GraphDocument::GraphDocument(QListWidget* list, QObject* parent) : QObject(parent), list_(list) {
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setIconSize(QSize(12, 12)); // the colour swatches, no taller than a row of text
     connect(list_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         const int row = list_->row(item);
         if (row >= 0)
@@ -53,7 +75,7 @@ bool GraphDocument::append(const TGraphEntry& entry, const QString& itemText) {
     graphs_[static_cast<size_t>(index)] = entry;
     graphs_[static_cast<size_t>(index)].Formula = CutFormula(entry.Formula);
     const QSignalBlocker block(list_);
-    auto* item = new QListWidgetItem(itemText);
+    auto* item = new QListWidgetItem(swatch(entry.Color), itemText);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Checked);
     list_->addItem(item);
@@ -68,6 +90,7 @@ void GraphDocument::replace(int index, const TGraphEntry& entry) {
     QListWidgetItem* item = list_->item(index);
     item->setCheckState(Qt::Checked);
     item->setText(formulaText(target));
+    item->setIcon(swatch(target.Color));
 }
 
 void GraphDocument::remove(int index) {
@@ -86,6 +109,26 @@ void GraphDocument::remove(int index) {
 void GraphDocument::clear() {
     const QSignalBlocker block(list_);
     list_->clear();
+}
+
+GraphListState GraphDocument::state() const {
+    GraphListState out;
+    out.reserve(static_cast<std::size_t>(count()));
+    for (int i = 0; i < count(); ++i)
+        out.push_back({graphs_[static_cast<size_t>(i)], itemText(i).toStdString(), isChecked(i)});
+    return out;
+}
+
+void GraphDocument::restore(const GraphListState& state) {
+    clear();
+    for (const ListedGraph& graph : state) {
+        if (!append(graph.entry, QString::fromStdString(graph.itemText)))
+            break;
+        if (!graph.checked) {
+            const QSignalBlocker block(list_);
+            list_->item(count() - 1)->setCheckState(Qt::Unchecked);
+        }
+    }
 }
 
 std::vector<TGraphEntry> GraphDocument::visibleGraphs() const {

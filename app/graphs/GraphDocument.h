@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GraphEntry.h"
+#include "ListedGraph.h"
 
 #include <QObject>
 #include <QString>
@@ -39,6 +40,11 @@ class GraphDocument : public QObject {
     void remove(int index);
     // Deletes every list item; the records stay as they are.
     void clear();
+
+    // The whole list: records, item texts and check marks.
+    [[nodiscard]] GraphListState state() const;
+    // Puts a whole list in place of the present one; no graph is selected afterwards.
+    void restore(const GraphListState& state);
 
     // The checked graphs in list order, as the redraw draws them.
     [[nodiscard]] std::vector<TGraphEntry> visibleGraphs() const;

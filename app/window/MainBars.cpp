@@ -76,20 +76,20 @@ void MainBars::createMenus(QMainWindow* window, const ActionTable& actions) {
     holder->addWidget(menuBar);
     window->addToolBarBreak(Qt::TopToolBarArea);
 
-    QMenu* file = menuBar->addMenu(QStringLiteral("Файл"));
+    QMenu* file = menuBar->addMenu(QStringLiteral("&Файл"));
     file->setObjectName(QStringLiteral("FileMenu"));
     AddActions(file, actions,
                {"New", "FileOpen1", "FileSaveAs1", "SavePicture1", "CopyToClipboard", "PrintDlg1",
                 "Parametres", kSeparator, "FileExit1"});
-    viewMenu_ = menuBar->addMenu(QStringLiteral("Вид"));
+    viewMenu_ = menuBar->addMenu(QStringLiteral("&Вид"));
     viewMenu_->setObjectName(QStringLiteral("ViewMenu"));
-    QMenu* build = menuBar->addMenu(QStringLiteral("Построение"));
+    QMenu* build = menuBar->addMenu(QStringLiteral("&Построение"));
     build->setObjectName(QStringLiteral("BuildMenu"));
     AddActions(build, actions, {"NewGr",    "NewDif",   "RemoveGr", "Eval",      "SpecialPoints", kSeparator,
                                 "MoveUp",   "MoveDown", "MoveLeft", "MoveRight", kSeparator,      "HorMax",
                                 "HorMin",   "VertMax",  "VertMin",  kSeparator,  "AllMax",        "AllMin",
                                 kSeparator, "Study",    kSeparator, "Undo",      "Redo"});
-    QMenu* help = menuBar->addMenu(QStringLiteral("Помощь"));
+    QMenu* help = menuBar->addMenu(QStringLiteral("П&омощь"));
     help->setObjectName(QStringLiteral("HelpMenu"));
     AddActions(help, actions, {"BrowseURL1", "About"});
 }

@@ -4,13 +4,16 @@
 #include "BuildParamsWindow.h"
 #include "ColorBox.h"
 #include "CommandKeyFilter.h"
+#include "DocumentHistory.h"
 #include "ErrorReport.h"
 #include "GraphCommands.h"
 #include "GraphDocument.h"
 #include "HomePage.h"
 #include "MainBars.h"
+#include "MessageReport.h"
 #include "Navigation.h"
 #include "PlotArea.h"
+#include "RecoveryStore.h"
 #include "SpecialPointsPanel.h"
 #include "StatusPanels.h"
 #include "ThemeManager.h"
@@ -24,6 +27,7 @@
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -84,7 +88,7 @@ QString DroppedDocument(const QMimeData* data) {
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent), settings_(DefaultSettingsPath()), tbxtw_(std::make_unique<BuildParamsWindow>()),
-      export_(this) {
+      recovery_(std::make_unique<RecoveryStore>()), export_(this) {
     InitOrvexResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
@@ -188,7 +192,40 @@ void TForm1::createSmoothing() {
 }
 
 void TForm1::createUndoHistory() {
-    // "Отменить" and "Повторить": not built yet.
+    QAction* undo = (*actions_)["Undo"];
+    QAction* redo = (*actions_)["Redo"];
+    const auto update = [this, undo, redo] {
+        undo->setEnabled(history_->canUndo());
+        redo->setEnabled(history_->canRedo());
+        keepRecovery();
+    };
+    connect(history_, &DocumentHistory::stateChanged, this, update);
+    update();
+}
+
+void TForm1::keepRecovery() {
+    if (history_->isModified())
+        recovery_->write(document_->state());
+    else
+        recovery_->discard();
+}
+
+void TForm1::offerRecovery() {
+    const std::optional<RecoveryStore::Leftover> leftover = recovery_->takeLeftover();
+    if (!leftover)
+        return;
+    const QString question =
+        QString::fromUtf8("Orvex завершил работу, не сохранив список графиков (графиков: %1; последнее "
+                          "изменение %2). Восстановить его?")
+            .arg(leftover->graphs.size())
+            .arg(QLocale().toString(leftover->written, QLocale::ShortFormat));
+    const int answer = AskQuestion(
+        this, question, {QString::fromUtf8("&Восстановить"), QString::fromUtf8("&Не восстанавливать")});
+    if (answer == 0) {
+        history_->restore(leftover->graphs); // writes this program's own recovery file first
+        runChange();
+    }
+    recovery_->finish(*leftover);
 }
 
 void TForm1::createBars() {
@@ -205,6 +242,7 @@ void TForm1::createStatusBar() {
 
 void TForm1::createDocumentAndView() {
     document_ = new GraphDocument(clBox1_, this);
+    history_ = new DocumentHistory(document_, this);
     ViewControls controls;
     controls.exmin = tbxtw_->exmin();
     controls.exmax = tbxtw_->exmax();
@@ -224,6 +262,7 @@ void TForm1::createDocumentAndView() {
     context.document = document_;
     context.settings = &settings_;
     context.redraw = [this] { runChange(); };
+    context.history = history_;
     commands_ = new GraphCommands(context, this);
 }
 
@@ -242,7 +281,9 @@ void TForm1::connectCommands() {
     onAction("NewDif", [this] { commands_->addDerivative(); });
     onAction("RemoveGr", [this] { commands_->removeSelected(); });
     onAction("FileOpen1", [this] { commands_->openDocument(); });
-    onAction("FileSaveAs1", [this] { commands_->saveDocument(); });
+    onAction("FileSaveAs1", [this] { (void)commands_->saveDocument(); });
+    onAction("Undo", [this] { commands_->undo(); });
+    onAction("Redo", [this] { commands_->redo(); });
 
     onAction("SavePicture1", [this] { export_.savePicture(view_->shownPicture(), view_->shownSource()); });
     onAction("CopyToClipboard", [this] { export_.copyToClipboard(view_->shownPicture()); });
@@ -446,7 +487,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::openDocument(const QString& path) {
-    ErrorReport::Run([this, &path] { (void)commands_->loadDocument(path); });
+    ErrorReport::Run([this, &path] {
+        if (commands_->confirmDiscard())
+            (void)commands_->loadDocument(path);
+    });
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
@@ -479,9 +523,17 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    bool goOn = true;
+    ErrorReport::Run([this, &goOn] { goOn = commands_->confirmDiscard(); });
+    if (!goOn) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
-    if (event->isAccepted())
+    if (event->isAccepted()) {
         tbxtw_->hide();
+        recovery_->discard(); // closed cleanly: what was not saved was let go on purpose
+    }
 }
 
 } // namespace orvex

@@ -17,6 +17,8 @@ namespace orvex {
 
 class ActionTable;
 class BuildParamsWindow;
+class DocumentHistory;
+class RecoveryStore;
 class GraphCommands;
 class GraphDocument;
 class MainBars;
@@ -57,14 +59,18 @@ class TForm1 : public QMainWindow {
     [[nodiscard]] GraphDocument& document() const noexcept { return *document_; }
     [[nodiscard]] ViewController& view() const noexcept { return *view_; }
     [[nodiscard]] GraphCommands& graphCommands() const noexcept { return *commands_; }
+    [[nodiscard]] DocumentHistory& history() const noexcept { return *history_; }
+    [[nodiscard]] RecoveryStore& recovery() const noexcept { return *recovery_; }
     [[nodiscard]] SettingsFile& settings() noexcept { return settings_; }
 
     // The context menu of the docks: the show/hide toggles of the "Вид" menu.
     QMenu* createPopupMenu() override;
 
-    // Opens a document as the open command does after its file dialog; a failure is reported in a
-    // message box and leaves the graph list as it was.
+    // Opens a document as the open command does after its file dialog (asking first whether to save a
+    // changed list); a failure is reported in a message box and leaves the graph list as it was.
     void openDocument(const QString& path);
+    // When a program that no longer runs left a graph list it had not saved, offers to restore it.
+    void offerRecovery();
 
   protected:
     bool event(QEvent* event) override;
@@ -103,6 +109,8 @@ class TForm1 : public QMainWindow {
     // One view command per wheel step of 120 units; smaller steps add up.
     void turnWheel(QPoint angleDelta, Qt::KeyboardModifiers modifiers);
     void openHomePage();
+    // Keeps the recovery file in step with the list: written while it has unsaved changes, removed otherwise.
+    void keepRecovery();
 
     SettingsFile settings_; // SettingsIni
     ThemeManager* themes_ = nullptr;
@@ -117,6 +125,8 @@ class TForm1 : public QMainWindow {
     GraphDocument* document_ = nullptr;
     ViewController* view_ = nullptr;
     GraphCommands* commands_ = nullptr;
+    DocumentHistory* history_ = nullptr;
+    std::unique_ptr<RecoveryStore> recovery_;
     PictureExport export_;
     DialogOpeners openers_;
     bool placeToolWindow_ = false; // start-up reached the step that floats TBXTW at 11, 370

@@ -34,10 +34,23 @@ inline QStringList& Messages() {
     return messages;
 }
 
-// Empties Messages() and sends every message box and error report there.
+// The answers the next questions get, by their index among the question's answers, first one first.
+// With none left a question gets its last answer (cancel).
+inline QList<int>& Answers() {
+    static QList<int> answers;
+    return answers;
+}
+
+// Empties Messages() and Answers() and sends every message box and error report to Messages(), every
+// question too ("? " and its text), answered from Answers().
 inline void CatchMessages() {
     Messages().clear();
+    Answers().clear();
     SetMessageHandler([](QWidget*, const QString& text) { Messages().append(text); });
+    SetQuestionHandler([](QWidget*, const QString& text, const QStringList& answers) {
+        Messages().append(QStringLiteral("? ") + text);
+        return Answers().isEmpty() ? static_cast<int>(answers.size()) - 1 : Answers().takeFirst();
+    });
 }
 
 inline QByteArray ReadAll(const QString& path) {
@@ -58,7 +71,8 @@ struct GraphBench {
     GraphDocument document{list};
     SettingsFile settings{dir.filePath(QStringLiteral("orxsettings.ini")).toStdString()};
     int redraws = 0;
-    GraphCommands commands{{&mainWindow, &toolWindow, &document, &settings, [this] { ++redraws; }}};
+    GraphCommands commands{
+        {&mainWindow, &toolWindow, &document, &settings, [this] { ++redraws; }, nullptr, {}}};
 
     GraphBench() { CatchMessages(); }
     [[nodiscard]] QString path(const QString& name) const { return dir.filePath(name); }
@@ -80,11 +94,13 @@ struct GraphBench {
     }
 };
 
-// The settings file, when given, goes to orvex/orxsettings.ini in a fresh XDG_CONFIG_HOME.
+// The settings file, when given, goes to orvex/orxsettings.ini in a fresh XDG_CONFIG_HOME; recovery files go
+// to a fresh XDG_STATE_HOME.
 class MainWindowBench {
   public:
     explicit MainWindowBench(const QByteArray& settings = {}) {
         qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+        qputenv("XDG_STATE_HOME", state_.path().toLocal8Bit());
         QDir(config_.path()).mkpath(QStringLiteral("orvex"));
         if (!settings.isEmpty())
             WriteAll(config_.filePath(QStringLiteral("orvex/orxsettings.ini")), settings);
@@ -102,6 +118,7 @@ class MainWindowBench {
         form_.reset();
         SetDecimalSeparator('\0');
         qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("XDG_STATE_HOME");
     }
 
     [[nodiscard]] TForm1& form() const { return *form_; }
@@ -131,6 +148,7 @@ class MainWindowBench {
         return {params().exmin(), params().exmax(), params().eymin(), params().eymax()};
     }
     QTemporaryDir config_;
+    QTemporaryDir state_;
     std::unique_ptr<TForm1> form_;
 };
 

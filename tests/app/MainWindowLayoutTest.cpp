@@ -3,6 +3,7 @@
 // double click on the list; the "Вид" toggles hide and show the bars and redraw at the new size.
 #include "AppTestBench.h"
 #include "CommandList.h"
+#include "DocumentHistory.h"
 #include "MainBars.h"
 #include "TForm4.h"
 
@@ -34,6 +35,13 @@ class MainWindowLayoutTest : public QObject {
     void everyKeyReachesItsAction() {
         QFETCH(QKeySequence, key);
         MainWindowBench bench;
+        // Undo and Redo answer only while there is a step to take back and one to take again.
+        orvex::DocumentHistory& history = bench.form().history();
+        for (const char* formula : {"x", "x^2"}) {
+            QVERIFY(bench.form().document().append(orvex::TGraphEntry{formula}, formula));
+            history.commit();
+        }
+        QVERIFY(history.undo());
         // Only the routing is under test: the commands themselves stay quiet, and the redraw that showing
         // a panel asks for (Change, which has no key) is left out.
         QStringList triggered;
@@ -136,6 +144,48 @@ class MainWindowLayoutTest : public QObject {
         QCOMPARE(keys.removeDuplicates(), 0);
         QCOMPARE(keys.size(), 29); // 32 commands; Change and Smoothing have no key, Ctrl+C is given once
         QCOMPARE(icons.size(), 32);
+    }
+
+    // Alt with the underlined letter opens each menu; the titles read as before.
+    void menusOpenWithAltLetter_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<int>("letter");
+        QTest::newRow("Файл") << "FileMenu" << 0x0424;        // Ф
+        QTest::newRow("Вид") << "ViewMenu" << 0x0412;         // В
+        QTest::newRow("Построение") << "BuildMenu" << 0x041F; // П
+        QTest::newRow("Помощь") << "HelpMenu" << 0x041E;      // О
+    }
+    void menusOpenWithAltLetter() {
+        QFETCH(QString, menu);
+        QFETCH(int, letter);
+        MainWindowBench bench;
+        auto* popup = bench.form().findChild<QMenu*>(menu);
+        QVERIFY(popup);
+        QCOMPARE(popup->title().remove('&'), QString::fromUtf8(QTest::currentDataTag()));
+        bench.image().setFocus();
+        const QString text(QChar(letter).toLower());
+        for (QTest::KeyAction action : {QTest::Press, QTest::Release})
+            QTest::sendKeyEvent(action, &bench.image(), Qt::Key(letter), text, Qt::AltModifier);
+        QTRY_VERIFY(popup->isVisible());
+        popup->close();
+    }
+
+    // Each item shows its graph's colour; the home page has a web icon, not a house.
+    void colourSwatchesAndIcons() {
+        MainWindowBench bench;
+        orvex::GraphDocument& document = bench.form().document();
+        const auto swatch = [&document](int row) {
+            const QImage image = document.list()->item(row)->icon().pixmap(12, 12).toImage();
+            return image.pixelColor(image.width() / 2, image.height() / 2);
+        };
+        QVERIFY(document.append(orvex::TGraphEntry{"x", 0x0000FF}, QStringLiteral("x")));
+        QVERIFY(document.append(orvex::TGraphEntry{"-x", 0xFFFFFF}, QStringLiteral("-x")));
+        QCOMPARE(swatch(0), QColor(Qt::red));
+        QCOMPARE(swatch(1), QColor(Qt::white));
+        document.replace(0, orvex::TGraphEntry{"x", 0x00FF00});
+        QCOMPARE(swatch(0), QColor(Qt::green));
+        const QImage web = bench.form().actions()["BrowseURL1"]->icon().pixmap(24, 24).toImage();
+        QCOMPARE(web, QIcon(QStringLiteral(":/icons/web.png")).pixmap(24, 24).toImage());
     }
 
     void doubleClickEditsTheGraph() {
