@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -75,7 +76,9 @@ std::pair<QString, QString> derivativeTitle(const QString& graph, const GraphDer
 QLineEdit* numberField(const char* name, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(name));
-    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-0,0001234567")));
+    // As narrow as a short number: a dock is as wide as its contents ask, and the plot area needs the room.
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-0,00012")));
+    field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     return field;
 }
 
@@ -107,7 +110,7 @@ ValueTablePanel::ValueTablePanel(GraphDocument* document, ViewController* view, 
     auto* options = new QHBoxLayout;
     graphs_ = new QComboBox(body);
     graphs_->setObjectName(QStringLiteral("TableGraphs"));
-    graphs_->addItems({QStringLiteral("Выбранный график"), QStringLiteral("Все отмеченные графики")});
+    graphs_->addItems({QStringLiteral("Выбранный график"), QStringLiteral("Отмеченные графики")});
     derivative_ = new QCheckBox(QStringLiteral("f'(x)"), body);
     derivative_->setObjectName(QStringLiteral("TableDerivative"));
     derivative_->setToolTip(QStringLiteral("Столбец производной каждого графика"));
@@ -137,6 +140,7 @@ ValueTablePanel::ValueTablePanel(GraphDocument* document, ViewController* view, 
     view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     view_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    view_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     layout->addWidget(view_, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -199,11 +203,6 @@ ValueTablePanel::ValueTablePanel(GraphDocument* document, ViewController* view, 
 ValueTablePanel::~ValueTablePanel() {
     delete export_; // stops and waits for a copy or save in progress
     export_ = nullptr;
-}
-
-QSize ValueTablePanel::sizeHint() const {
-    return {fontMetrics().horizontalAdvance(QString::fromLatin1(kWidestNumber)) * 3 + 80,
-            QDockWidget::sizeHint().height()};
 }
 
 void ValueTablePanel::showEvent(QShowEvent* event) {
@@ -311,11 +310,17 @@ void ValueTablePanel::rebuild() {
         tips << tip;
     }
     const std::size_t rows = table->rowCount();
+    // Values take up to 15 digits; x as many as the first rows and the last one show (0.1, 0.2, ...).
+    const QFontMetrics metrics = view_->fontMetrics();
+    const int numberWidth = metrics.horizontalAdvance(QString::fromLatin1(kWidestNumber)) + 16;
+    int xWidth = 0;
+    for (std::size_t row = 0; row < rows; row = row < 50 ? row + 1 : std::max(row + 1, rows - 1))
+        xWidth =
+            std::max(xWidth, metrics.horizontalAdvance(QString::fromStdString(table->text(row, 0))) + 16);
     model_->setTable(std::move(table), titles, tips);
-    const int numberWidth = view_->fontMetrics().horizontalAdvance(QString::fromLatin1(kWidestNumber)) + 16;
     for (int c = 0; c < titles.size(); ++c) {
         const int titleWidth = view_->horizontalHeader()->fontMetrics().horizontalAdvance(titles[c]) + 24;
-        view_->setColumnWidth(c, std::clamp(titleWidth, numberWidth, 3 * numberWidth));
+        view_->setColumnWidth(c, std::clamp(titleWidth, c == 0 ? xWidth : numberWidth, 3 * numberWidth));
     }
     showNote(QStringLiteral("Строк: %1").arg(rows));
 }

@@ -63,8 +63,6 @@ class ValueTablePanel : public QDockWidget {
     // Processes events until a copy or a save in progress has ended. For tests.
     void waitForExport(int timeoutMs = 60000);
 
-    [[nodiscard]] QSize sizeHint() const override;
-
   protected:
     void showEvent(QShowEvent* event) override;
 
