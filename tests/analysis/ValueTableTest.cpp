@@ -150,22 +150,6 @@ TEST(TableText, CsvUsesTheFieldSeparatorOfTheDecimalSeparator) {
     }
 }
 
-TEST(TableText, CsvStopsOnAFailedWriteOrWhenAsked) {
-    const SeparatorScope scope('.');
-    const ValueTable table({0, 99999, 1}, {"x"}, false, '.');
-    std::size_t written = 0;
-    int calls = 0;
-    EXPECT_FALSE(WriteCsv(table, {"x", "x"}, [&](std::string_view piece) {
-        written += piece.size();
-        return ++calls < 3;
-    }));
-    EXPECT_EQ(calls, 3);
-    EXPECT_LT(written, 1000000u); // the pieces are bounded, not the whole table at once
-    const std::atomic<bool> stop{true};
-    EXPECT_FALSE(WriteCsv(
-        table, {"x", "x"}, [](std::string_view) { return true; }, &stop));
-}
-
 TEST(TableText, SelectedCells) {
     const SeparatorScope scope('.');
     const ValueTable table({0, 4, 1}, {"x^2"}, true, '.'); // x, x^2, x^2'
