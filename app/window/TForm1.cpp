@@ -18,6 +18,8 @@
 #include "StatusPanels.h"
 #include "ThemeManager.h"
 #include "Themes.h"
+#include "Tracer.h"
+#include "ValueTablePanel.h"
 #include "ViewController.h"
 
 #include <QAction>
@@ -98,6 +100,7 @@ TForm1::TForm1(QWidget* parent)
 
     createActions();
     createPlotArea();
+    createStatusBar();
     createDockWindows();
     createDocumentAndView();
     createSpecialPointsPanel();
@@ -108,7 +111,6 @@ TForm1::TForm1(QWidget* parent)
     createUndoHistory();
     createBars();
     createCommandKeys();
-    createStatusBar();
     connectCommands();
     connectRedrawTriggers();
     readSettings();
@@ -116,6 +118,10 @@ TForm1::TForm1(QWidget* parent)
 
 TForm1::~TForm1() {
     // The controllers refer to the build-parameters window's fields: stop them first.
+    delete tracer_;
+    tracer_ = nullptr;
+    delete valueTable_;
+    valueTable_ = nullptr;
     delete points_;
     points_ = nullptr;
     delete commands_;
@@ -172,8 +178,16 @@ void TForm1::createSpecialPointsPanel() {
 }
 
 void TForm1::createValueTablePanel() {
-    // "Таблица значений": not built yet.
-    (*actions_)["ValueTable"]->setCheckable(true);
+    valueTable_ = new ValueTablePanel(document_, view_, this);
+    addDockWidget(Qt::RightDockWidgetArea, valueTable_);
+    valueTable_->hide(); // shown on request only
+    QAction* command = (*actions_)["ValueTable"];
+    command->setCheckable(true);
+    connect(command, &QAction::toggled, valueTable_, &QWidget::setVisible);
+    connect(valueTable_->toggleViewAction(), &QAction::toggled, command, &QAction::setChecked);
+    connect(view_, &ViewController::redrawn, valueTable_, &ValueTablePanel::refresh);
+    connect(clBox1_, &QListWidget::itemSelectionChanged, valueTable_, &ValueTablePanel::refresh);
+    connect(document_, &GraphDocument::checkToggled, valueTable_, &ValueTablePanel::refresh);
 }
 
 void TForm1::createStudyPanel() {
@@ -182,8 +196,9 @@ void TForm1::createStudyPanel() {
 }
 
 void TForm1::createTracing() {
-    // "Трассировка": not built yet.
-    (*actions_)["Trace"]->setCheckable(true);
+    tracer_ = new Tracer((*actions_)["Trace"], document_, view_, image1_, status_, this);
+    connect(view_, &ViewController::redrawn, tracer_, &Tracer::refresh);
+    connect(clBox1_, &QListWidget::itemSelectionChanged, tracer_, &Tracer::refresh);
 }
 
 void TForm1::createSmoothing() {
@@ -232,7 +247,7 @@ void TForm1::createBars() {
     // The program's own panels and options close the "Вид" menu.
     bars_ = new MainBars(this, *actions_, panel_->toggleViewAction(), tbxtw_->toggleViewAction(),
                          {(*actions_)["SpecialPoints"], (*actions_)["ValueTable"], (*actions_)["Trace"],
-                          nullptr, (*actions_)["Smoothing"]});
+                          tracer_->tangentCommand(), nullptr, (*actions_)["Smoothing"]});
 }
 
 void TForm1::createStatusBar() {
@@ -344,7 +359,8 @@ void TForm1::connectRedrawTriggers() {
     connect(tbxtw_->bApply(), &QPushButton::clicked, this, &TForm1::runChange);
     // Docking changes and shown or hidden bars. Qt lays the window out again after the event that
     // changed it, so the redraw waits for that; a resize of the plot area on the way redraws at once.
-    for (QDockWidget* dock : {panel_, static_cast<QDockWidget*>(points_)}) {
+    for (QDockWidget* dock :
+         {panel_, static_cast<QDockWidget*>(points_), static_cast<QDockWidget*>(valueTable_)}) {
         connect(dock, &QDockWidget::dockLocationChanged, this, &TForm1::scheduleChange);
         connect(dock, &QDockWidget::topLevelChanged, this, &TForm1::scheduleChange);
     }
@@ -406,6 +422,8 @@ void TForm1::scheduleChange() {
 }
 
 void TForm1::showReadout(QPoint position) {
+    if (tracer_->follow(position))
+        return; // the trace reads the chosen graph instead
     ErrorReport::Run([&] {
         status_->setPanelText(0, kPlotAreaHelp);
         const QString text = view_->readout(position);

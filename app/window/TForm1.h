@@ -26,6 +26,8 @@ class PlotArea;
 class SpecialPointsPanel;
 class StatusPanels;
 class ThemeManager;
+class Tracer;
+class ValueTablePanel;
 class ViewController;
 
 // How the main window opens the dialogs that are created after it.
@@ -51,6 +53,8 @@ class TForm1 : public QMainWindow {
     [[nodiscard]] QListWidget* graphList() const noexcept { return clBox1_; }
     [[nodiscard]] QDockWidget* graphListPanel() const noexcept { return panel_; }
     [[nodiscard]] SpecialPointsPanel* specialPointsPanel() const noexcept { return points_; }
+    [[nodiscard]] ValueTablePanel* valueTablePanel() const noexcept { return valueTable_; }
+    [[nodiscard]] Tracer& tracer() const noexcept { return *tracer_; }
     [[nodiscard]] BuildParamsWindow* buildParamsWindow() const noexcept { return tbxtw_.get(); }
     [[nodiscard]] StatusPanels* statusPanels() const noexcept { return status_; }
     [[nodiscard]] const MainBars& bars() const noexcept { return *bars_; }
@@ -118,7 +122,9 @@ class TForm1 : public QMainWindow {
     PlotArea* image1_ = nullptr;
     QListWidget* clBox1_ = nullptr;
     QDockWidget* panel_ = nullptr;
-    SpecialPointsPanel* points_ = nullptr; // "Особые точки"
+    SpecialPointsPanel* points_ = nullptr;  // "Особые точки"
+    ValueTablePanel* valueTable_ = nullptr; // "Таблица значений"
+    Tracer* tracer_ = nullptr;              // "Трассировка"
     std::unique_ptr<BuildParamsWindow> tbxtw_;
     MainBars* bars_ = nullptr;
     StatusPanels* status_ = nullptr;
