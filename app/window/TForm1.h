@@ -23,6 +23,7 @@ class MainBars;
 class PlotArea;
 class SpecialPointsPanel;
 class StatusPanels;
+class StudyPanel;
 class ThemeManager;
 class ViewController;
 
@@ -49,6 +50,7 @@ class TForm1 : public QMainWindow {
     [[nodiscard]] QListWidget* graphList() const noexcept { return clBox1_; }
     [[nodiscard]] QDockWidget* graphListPanel() const noexcept { return panel_; }
     [[nodiscard]] SpecialPointsPanel* specialPointsPanel() const noexcept { return points_; }
+    [[nodiscard]] StudyPanel* studyPanel() const noexcept { return study_; }
     [[nodiscard]] BuildParamsWindow* buildParamsWindow() const noexcept { return tbxtw_.get(); }
     [[nodiscard]] StatusPanels* statusPanels() const noexcept { return status_; }
     [[nodiscard]] const MainBars& bars() const noexcept { return *bars_; }
@@ -111,6 +113,7 @@ class TForm1 : public QMainWindow {
     QListWidget* clBox1_ = nullptr;
     QDockWidget* panel_ = nullptr;
     SpecialPointsPanel* points_ = nullptr; // "Особые точки"
+    StudyPanel* study_ = nullptr;          // "Исследование функции"
     std::unique_ptr<BuildParamsWindow> tbxtw_;
     MainBars* bars_ = nullptr;
     StatusPanels* status_ = nullptr;
