@@ -3,10 +3,13 @@
 #include "FunctionStudy.h"
 
 #include "ArithmeticError.h"
+#include "FormulaAsRead.h"
 #include "FormulaGuards.h"
 #include "GraphDerivative.h"
+#include "ShortestDecimal.h"
 #include "SignCells.h"
 #include "StudyAsymptotes.h"
+#include "StudyBudget.h"
 #include "StudyDomain.h"
 #include "StudySamples.h"
 
@@ -27,6 +30,8 @@ constexpr long double kZeroShare = 1e-10L;
 // (step 1E-5 max(1, |x|)), that of f'' about 4E-6 |f| / max(1, x^2) (step 1E-4 max(1, |x|)) or, when f''
 // is the difference of a symbolic f', about 1E-9 |f'| / max(1, |x|); ten times that is 0.
 constexpr long double kFirstRounding = 1e-8L;
+// A symbolic f' from 15-digit steps: rounding of about 1E-14 of the size of its terms.
+constexpr long double kFirstSymbolicRounding = 1e-14L;
 constexpr long double kSecondRounding = 4e-5L;
 // f(x) and f(-x) within this share of their size are equal.
 constexpr long double kParityShare = 1e-10L;
@@ -75,8 +80,12 @@ class Study {
     }
 
     FunctionStudy run() {
-        const GraphDerivative first = DeriveGraph(formula_);
-        const GraphDerivative second = DeriveGraphAgain(formula_, first);
+        // The derivatives of what is drawn: the part of a long formula the evaluator reads.
+        const FormulaAsRead read = ReadFormulaAsEvaluated(formula_);
+        s_.formulaCut = read.cut;
+        s_.readFormula = read.text;
+        const GraphDerivative first = DeriveGraph(read.text);
+        const GraphDerivative second = DeriveGraphAgain(read.text, first);
         s_.first = Describe(first);
         s_.second = Describe(second);
         if (grid_.empty()) {
@@ -92,9 +101,11 @@ class Study {
             return s_;
         }
         typical_ = TypicalMagnitude(fs_);
+        f1_ = Quiet(first.value);
+        symbolic1_ = first.method == GraphDerivative::Method::Symbolic;
         specialPoints();
         const FormulaGuards guards(formula_);
-        domain_ = FindDomain(f_, grid_, fs_, guards, s_.range, zeros_, cancel_);
+        domain_ = FindDomain(f_, grid_, fs_, guards, s_.range, zeros_, budget_, cancel_);
         s_.holesSearched = domain_.holesSearched;
         if (Stopped(cancel_))
             return s_;
@@ -110,6 +121,7 @@ class Study {
         verticals();
         slants();
         values();
+        s_.refinedFully = !budget_.spent();
         s_.complete = !Stopped(cancel_);
         return s_;
     }
@@ -122,12 +134,12 @@ class Study {
                 zeros_.push_back(p.x);
                 break;
             case SpecialPoint::Kind::Minimum:
-                s_.minima.push_back({p.x, p.y});
-                extrema_.push_back(p.x);
+                s_.minima.push_back(refined({p.x, p.y}, false));
+                extrema_.push_back(s_.minima.back().x);
                 break;
             case SpecialPoint::Kind::Maximum:
-                s_.maxima.push_back({p.x, p.y});
-                extrema_.push_back(p.x);
+                s_.maxima.push_back(refined({p.x, p.y}, true));
+                extrema_.push_back(s_.maxima.back().x);
                 break;
             case SpecialPoint::Kind::Intersection:
                 break;
@@ -135,6 +147,45 @@ class Study {
         }
         std::sort(extrema_.begin(), extrema_.end());
         s_.zeros = zeros_;
+    }
+
+    // A smooth extremum placed where f' changes sign, to the digits its rounding leaves: the search
+    // compares values of f, which are flat there, and may stop some digits short. Kept as found when f'
+    // does not change sign around it within a step (a kink) or f is no better there.
+    StudyPoint refined(StudyPoint p, bool maximum) {
+        const long double h = grid_.step();
+        double lo = static_cast<double>(p.x - h);
+        double hi = static_cast<double>(p.x + h);
+        long double slopeLo = 0;
+        long double slopeHi = 0;
+        const int rising = maximum ? 1 : -1; // the sign of f' before the extremum
+        if (!f1_(lo, slopeLo) || !f1_(hi, slopeHi) || !(slopeLo * rising > 0 && slopeHi * rising < 0))
+            return p;
+        const long double curvature = std::fabs(slopeHi - slopeLo) / (static_cast<long double>(hi) - lo);
+        for (int k = 0; k < 200 && hi - lo > grid_.tolerance(hi) && budget_.spend(symbolic1_ ? 1 : 2); ++k) {
+            const auto m = static_cast<double>(lo + (static_cast<long double>(hi) - lo) / 2);
+            long double slope = 0;
+            if (m <= lo || m >= hi || !f1_(m, slope))
+                break;
+            if (slope == 0) {
+                lo = hi = m;
+                break;
+            }
+            (slope * rising > 0 ? lo : hi) = m;
+        }
+        const long double c = (static_cast<long double>(lo) + hi) / 2;
+        // The rounding of f': about 1E-14 of the size of f's terms for a symbolic one, about 1E-9 of it
+        // over max(1, |x|) for differences.
+        const long double size = std::max({std::fabs(p.y), typical_, 1.0L});
+        const long double rounding = symbolic1_
+                                         ? kFirstSymbolicRounding * size
+                                         : kFirstRounding / 10 * size / AtLeastOne(static_cast<double>(c));
+        const long double u = std::max(grid_.tolerance(c), rounding / std::max(curvature, 1e-300L));
+        const double x = analysis::ShortestDecimal(static_cast<double>(c - u), static_cast<double>(c + u));
+        long double y = 0;
+        if (!f_(x, y) || (maximum ? y < p.y : y > p.y))
+            return p;
+        return {x, y == 0 ? 0.0L : y};
     }
 
     void domain() {
@@ -208,6 +259,7 @@ class Study {
 
     void signs() {
         SampledSign sign{&f_, &fs_, std::vector<long double>(grid_.size(), kZeroShare * typical_)};
+        sign.budget = &budget_;
         for (const DomainPiece& piece : domain_.pieces) {
             for (const SignCell& c : SignCells(sign, grid_, piece, zeros_, nullptr, cancel_)) {
                 // The zeros inside a cell (touching ones) split it: f is 0 there.
@@ -236,7 +288,6 @@ class Study {
     }
 
     void derivatives(const GraphDerivative& first, const GraphDerivative& second) {
-        f1_ = Quiet(first.value);
         f2_ = Quiet(second.value);
         Samples s2;
         if (!sampleWhereValued(f1_, s1_) || !sampleWhereValued(f2_, s2))
@@ -245,16 +296,20 @@ class Study {
         typical2_ = TypicalMagnitude(s2);
         SampledSign sign1{&f1_, &s1_, std::vector<long double>(grid_.size(), kZeroShare * typical1)};
         SampledSign sign2{&f2_, &s2, std::vector<long double>(grid_.size(), kZeroShare * typical2_)};
+        sign1.budget = &budget_;
+        sign2.budget = &budget_;
         const bool numeric1 = first.method == GraphDerivative::Method::Numeric;
         const bool numeric2 = second.method == GraphDerivative::Method::Numeric;
         // The tolerance of a numeric derivative is ten times its rounding; its step blurs a border.
         if (numeric1) {
             sign1.roundingShare = 0.1L;
             sign1.stepShare = kFirstStep;
+            sign1.evaluationsPerCall = 2;
         }
         if (numeric2) {
             sign2.roundingShare = 0.1L;
             sign2.stepShare = kKinkStep;
+            sign2.evaluationsPerCall = 3;
         }
         for (std::size_t i = 0; i < grid_.size(); ++i) {
             // The terms of f that round may be far larger than f (sin(2x) - 2 sin x cos x is 0 from terms
@@ -384,7 +439,7 @@ class Study {
                 if (b.side * (static_cast<long double>(p) - b.edge) > grid_.tolerance(p))
                     far = std::min(far, std::fabs(static_cast<long double>(p) - b.singular));
             const long double reach = std::min((offset + far) / 2, offset + grid_.span() / 4);
-            const Approach a = ApproachPoint(f_, grid_, b.singular, b.side, reach, typical_);
+            const Approach a = ApproachPoint(f_, grid_, b.singular, b.side, reach, typical_, budget_);
             approached_.insert(approached_.end(), a.values.begin(), a.values.end());
             s_.unboundedAbove = s_.unboundedAbove || a.aboveBound || a.sign > 0;
             s_.unboundedBelow = s_.unboundedBelow || a.belowBound || a.sign < 0;
@@ -453,11 +508,13 @@ class Study {
     std::vector<double> kinks_;   // the extrema where f' jumps
     Domain domain_;
     GraphFunction f1_;
+    bool symbolic1_ = false;
     GraphFunction f2_;
     Samples s1_;
     std::vector<long double> tolerance1_; // f' within it of 0 is 0 up to rounding
     long double typical2_ = 0;
     std::vector<long double> approached_; // values of f near the borders of the domain
+    StudyBudget budget_;
 };
 
 } // namespace

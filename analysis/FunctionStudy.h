@@ -68,6 +68,13 @@ struct FunctionStudy {
     // formula evaluated as text, nor when that search ran out of its time (a range like 1E300): then
     // only the holes that samples land on, or that a change of sign or a sharp peak betrays, are seen.
     bool holesSearched = false;
+    // The evaluator reads only the start of a long formula (see FormulaAsRead): then `readFormula` is
+    // that start, which is what is studied and differentiated.
+    bool formulaCut = false;
+    std::string readFormula;
+    // False when the range held more features than the refinements may spend evaluations on: the rest
+    // stay where their samples put them.
+    bool refinedFully = true;
 
     // 1. Область определения: the intervals where f has a value, and the points between two of them
     // where it has none.
@@ -122,17 +129,18 @@ struct FunctionStudy {
 
 // Studies the graph of `formula` (Windows-1251, read like a graph's: its first 50 characters) over
 // range.xmin..range.xmax, sampled at least range.quality times per unit and once per range.columns, at
-// most 20001 times. Bounded in time and memory whatever the range: the graph and its derivatives are
-// sampled once, the refinements are limited in number, and the search for holes in time (1.5 s; the
-// special-points search of the graph takes what it takes). Stops early, returning what it has with
-// `complete` false, when *cancel becomes true.
+// most 10001 times. Bounded in time and memory whatever the range: the graph and its derivatives are
+// sampled once, the refinements of points share a budget of evaluations (StudyBudget) and the search
+// for holes has one of its own; the special-points search of the graph is bounded as it documents.
+// Stops early, returning what it has with `complete` false, when *cancel becomes true.
 //
 // How each item is found, and what it cannot see:
 // - Domain: the samples that have a value, their borders refined by bisection, and the holes between
 //   samples: where a divisor or function argument of the formula is 0 (FormulaGuards), where f changes
 //   sign without a zero, and at the top of a sharp peak of |f|. Ends are given to about 1E-10 (the
 //   evaluator has no value within 1E-10 of a zero divisor or of 0 under ln); a gap narrower than 1E-6 of
-//   the range counts as a point.
+//   the range counts as a point, and so does one narrower than 1E-3 of it around a zero of a divisor or
+//   argument (1/x^2 has no value where x^2 < 1E-10).
 // - Parity: f(-x) against f(x) at evenly spaced pairs, to 1E-10 of the values.
 // - Zeros, minima and maxima: FindSpecialPoints, with its limits.
 // - Signs of f, f' and f'': the signs at the samples between the points found; a change of sign is

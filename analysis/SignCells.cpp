@@ -89,6 +89,9 @@ class CellFinder {
         return {{piece.from, piece.to, signOf(y)}};
     }
 
+    [[nodiscard]] bool spend() const {
+        return g_.budget == nullptr || g_.budget->spend(g_.evaluationsPerCall);
+    }
     [[nodiscard]] long double value(std::size_t k) const { return g_.samples->y[idx_[k]]; }
     [[nodiscard]] long double tolerance(std::size_t k) const { return g_.tolerance[idx_[k]]; }
     [[nodiscard]] long double toleranceAt(double x) const { return g_.tolerance[grid_.nearest(x)]; }
@@ -150,7 +153,7 @@ class CellFinder {
             return at;
         double lo = a;
         double hi = b;
-        for (int k = 0; k < 200 && hi - lo > grid_.tolerance(hi); ++k) {
+        for (int k = 0; k < 200 && hi - lo > grid_.tolerance(hi) && spend(); ++k) {
             const double m = middle(lo, hi);
             if (m <= lo || m >= hi)
                 break;
@@ -182,7 +185,7 @@ class CellFinder {
             return at;
         double lo = a; // on the side of a
         double hi = b;
-        for (int k = 0; k < 200 && hi - lo > grid_.tolerance(hi); ++k) {
+        for (int k = 0; k < 200 && hi - lo > grid_.tolerance(hi) && spend(); ++k) {
             const double m = middle(lo, hi);
             if (m <= lo || m >= hi)
                 break;

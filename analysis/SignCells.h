@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SpecialPoints.h"
+#include "StudyBudget.h"
 #include "StudyDomain.h"
 #include "StudySamples.h"
 
@@ -36,6 +37,8 @@ struct SampledSign {
     // For a derivative from differences, their step relative to max(1, |x|): it blurs where a stretch of
     // 0 begins (the differences reach across the border).
     long double stepShare = 0;
+    StudyBudget* budget = nullptr; // the refinements' evaluations, when limited
+    std::size_t evaluationsPerCall = 1;
 };
 
 // Splits a domain piece into the cells where g keeps its sign, from g's samples inside the piece.

@@ -82,10 +82,10 @@ bool settle(const std::vector<long double>& v, const std::vector<long double>& n
 } // namespace
 
 Approach ApproachPoint(const GraphFunction& f, const StudyGrid& grid, double singular, int side,
-                       long double reach, long double typical) {
+                       long double reach, long double typical, StudyBudget& budget) {
     Approach out;
     double previous = singular + side * static_cast<double>(reach) * 2;
-    for (int k = 0; k < kMaxHalvings; ++k) {
+    for (int k = 0; k < kMaxHalvings && budget.spend(); ++k) {
         const auto x = static_cast<double>(singular + side * std::ldexp(reach, -k));
         if (!(side * (static_cast<long double>(x) - singular) > 0) || x == previous ||
             std::fabs(static_cast<long double>(x) - singular) < grid.tolerance(singular) / 16)

@@ -2,6 +2,7 @@
 
 #include "FunctionStudy.h"
 #include "SpecialPoints.h"
+#include "StudyBudget.h"
 #include "StudySamples.h"
 
 #include <atomic>
@@ -28,7 +29,7 @@ inline constexpr long double kHuge = 1e8L;
 // four halvings in a row (each rise at least 0.97 of the one before) or ends beyond kHuge * typical.
 // `reach` must keep the first point on the side of the valued piece, before any zero or extremum of f.
 [[nodiscard]] Approach ApproachPoint(const GraphFunction& f, const StudyGrid& grid, double singular, int side,
-                                     long double reach, long double typical);
+                                     long double reach, long double typical, StudyBudget& budget);
 
 // The slant (or horizontal) asymptote towards +inf (direction +1) or -inf, from f at
 // X_j = direction * start * 4^j, j = 0..15 (fewer when X leaves the double range): k_j is the secant

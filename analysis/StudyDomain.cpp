@@ -6,7 +6,6 @@
 #include "ShortestDecimal.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <limits>
 
@@ -22,12 +21,10 @@ constexpr long double kPointShare = 1e-6L;
 constexpr long double kGuardPointShare = 1e-3L;
 // A zero of a divisor or argument this far (as a share of the range) from a border can be its cause.
 constexpr long double kCauseShare = 0.1L;
-// The time the search for holes at the zeros of divisors and arguments may take, and how often it looks
-// at the clock.
-constexpr std::chrono::milliseconds kGuardBudget{1500};
-constexpr std::size_t kClockStride = 256;
-// Bounds on the refinements of one study (each costs about 60 evaluations).
-constexpr std::size_t kMaxEdges = 4000;
+// The evaluations the search for holes at the zeros of divisors and arguments may make (it samples each
+// like a graph; over -5..5 that is a few thousand each).
+constexpr std::size_t kGuardEvaluations = 100000;
+// A bound on the sign changes and peaks looked into (besides the budget of the refinements).
 constexpr std::size_t kMaxProbes = 2000;
 // A peak of |f| is sharp when its top sample is this many times the samples two steps away.
 constexpr long double kSharpPeak = 3;
@@ -53,26 +50,24 @@ double midpoint(double a, double b) {
 
 class DomainFinder {
   public:
-    DomainFinder(const GraphFunction& f, const StudyGrid& grid, const Samples& samples,
+    DomainFinder(const GraphFunction& f, const StudyGrid& grid, const Samples& samples, StudyBudget& budget,
                  const std::atomic<bool>* cancel)
-        : f_(f), grid_(grid), s_(samples), cancel_(cancel) {}
+        : f_(f), grid_(grid), s_(samples), budget_(budget), cancel_(cancel) {}
 
-    // The zeros of the guards, within a time budget (each search samples its guard like a graph, which
-    // takes long on a range like 1E300 where every value is written out as text); false when the budget
-    // ran out or the study was cancelled first.
+    // The zeros of the guards, within kGuardEvaluations (a range like 1E300, where every value is
+    // written out as text, makes each evaluation slow); false when they ran out or the study was
+    // cancelled first.
     bool addGuardZeros(const FormulaGuards& guards, const AnalysisRange& range,
                        std::vector<double>& out) const {
         std::atomic<bool> stop = false;
-        const auto deadline = std::chrono::steady_clock::now() + kGuardBudget;
         std::atomic<std::size_t> calls = 0;
         for (const GraphFunction& g : guards.functions()) {
-            const GraphFunction timed = [&](double x, long double& y) {
-                if (++calls % kClockStride == 0 &&
-                    (Stopped(cancel_) || std::chrono::steady_clock::now() > deadline))
+            const GraphFunction counted = [&](double x, long double& y) {
+                if (++calls >= kGuardEvaluations || Stopped(cancel_))
                     stop = true;
                 return g(x, y);
             };
-            const auto points = FindSpecialPoints(timed, {}, range, &stop);
+            const auto points = FindSpecialPoints(counted, {}, range, &stop);
             if (stop)
                 break;
             for (const SpecialPoint& p : points)
@@ -223,13 +218,7 @@ class DomainFinder {
     }
 
   private:
-    // The valued point next to the border between `valuedX` and `missing`, within the refinement budget.
-    double edge(double valuedX, double missing) {
-        if (edges_ >= kMaxEdges)
-            return valuedX;
-        ++edges_;
-        return ValuedEdge(f_, grid_, valuedX, missing);
-    }
+    double edge(double valuedX, double missing) { return ValuedEdge(f_, grid_, valuedX, missing, budget_); }
 
     void addHole(double left, double inside, double right) {
         gaps_.push_back({edge(left, inside), edge(right, inside), inside});
@@ -246,7 +235,7 @@ class DomainFinder {
     void bisectSign(double a, bool positiveAtA, double b) {
         double lo = a;
         double hi = b;
-        for (int k = 0; k < 200 && hi - lo > grid_.tolerance(hi); ++k) {
+        for (int k = 0; k < 200 && hi - lo > grid_.tolerance(hi) && budget_.spend(); ++k) {
             const double m = midpoint(lo, hi);
             if (m <= lo || m >= hi)
                 break;
@@ -274,7 +263,7 @@ class DomainFinder {
         long double fb = 0;
         (void)f_(b, fb);
         fb = std::fabs(fb);
-        for (int k = 0; k < 120 && c - a > grid_.tolerance(c); ++k) {
+        for (int k = 0; k < 120 && c - a > grid_.tolerance(c) && budget_.spend(); ++k) {
             const bool right = (c - b) > (b - a);
             const double x = right ? static_cast<double>(b + kRatio * (static_cast<long double>(c) - b))
                                    : static_cast<double>(b - kRatio * (static_cast<long double>(b) - a));
@@ -370,10 +359,10 @@ class DomainFinder {
     const GraphFunction& f_;
     const StudyGrid& grid_;
     const Samples& s_;
+    StudyBudget& budget_;
     const std::atomic<bool>* cancel_;
     std::vector<Gap> gaps_;
     std::vector<double> marks_; // the insides of the holes found between samples, sorted
-    std::size_t edges_ = 0;
 };
 
 } // namespace
@@ -384,10 +373,13 @@ double RoundedBorder(const StudyGrid& grid, double edge) {
     return ShortestDecimal(static_cast<double>(edge - r), static_cast<double>(edge + r));
 }
 
-double ValuedEdge(const GraphFunction& f, const StudyGrid& grid, double valuedX, double missing) {
+double ValuedEdge(const GraphFunction& f, const StudyGrid& grid, double valuedX, double missing,
+                  StudyBudget& budget) {
     double good = valuedX;
     double bad = missing;
-    for (int k = 0; k < 200 && std::fabs(static_cast<long double>(bad) - good) > grid.tolerance(good); ++k) {
+    for (int k = 0;
+         k < 200 && std::fabs(static_cast<long double>(bad) - good) > grid.tolerance(good) && budget.spend();
+         ++k) {
         const double m = midpoint(good, bad);
         if (m == good || m == bad)
             break;
@@ -398,8 +390,8 @@ double ValuedEdge(const GraphFunction& f, const StudyGrid& grid, double valuedX,
 
 Domain FindDomain(const GraphFunction& f, const StudyGrid& grid, const Samples& samples,
                   const FormulaGuards& guards, const AnalysisRange& range, const std::vector<double>& zeros,
-                  const std::atomic<bool>* cancel) {
-    DomainFinder finder(f, grid, samples, cancel);
+                  StudyBudget& budget, const std::atomic<bool>* cancel) {
+    DomainFinder finder(f, grid, samples, budget, cancel);
     std::vector<double> guardZeros;
     const bool guardsSearched = finder.addGuardZeros(guards, range, guardZeros);
     finder.runsWithoutValue();

@@ -2,6 +2,7 @@
 
 #include "FormulaGuards.h"
 #include "SpecialPoints.h"
+#include "StudyBudget.h"
 #include "StudySamples.h"
 
 #include <atomic>
@@ -45,7 +46,8 @@ struct Domain {
 // found (a sign change at one of them is no gap).
 [[nodiscard]] Domain FindDomain(const GraphFunction& f, const StudyGrid& grid, const Samples& samples,
                                 const FormulaGuards& guards, const AnalysisRange& range,
-                                const std::vector<double>& zeros, const std::atomic<bool>* cancel);
+                                const std::vector<double>& zeros, StudyBudget& budget,
+                                const std::atomic<bool>* cancel);
 
 // A border of the domain at `edge` as the study gives it: rounded to the shortest decimal within
 // 2E-10 max(1, |edge|) (the evaluator loses values within 1E-10 of a zero divisor or of 0 under ln, so
@@ -54,6 +56,7 @@ struct Domain {
 
 // Between a point `valued` where f has a value and `missing` where it has none, the point with a value
 // closest to the border between them.
-[[nodiscard]] double ValuedEdge(const GraphFunction& f, const StudyGrid& grid, double valued, double missing);
+[[nodiscard]] double ValuedEdge(const GraphFunction& f, const StudyGrid& grid, double valued, double missing,
+                                StudyBudget& budget);
 
 } // namespace orvex::study

@@ -53,6 +53,14 @@ StudySection Domain(const FunctionStudy& s) {
     if (!s.noValue.empty())
         out.lines.push_back("Нет значения при x = " +
                             Joined(s.noValue, "; x = ", [](double x) { return N(x); }));
+    if (!s.refinedFully)
+        out.lines.push_back(
+            "Особенностей на диапазоне больше, чем успевает уточнить исследование: часть точек во "
+            "всех пунктах дана с точностью шага выборки.");
+    if (s.formulaCut)
+        out.lines.push_back(
+            "Формула длиннее, чем читает программа (50 знаков после подготовки): исследуется f(x) = " +
+            s.readFormula);
     out.limits = "По значениям в точках выборки и по нулям делителей, степеней и аргументов ln, lg, sqrt, "
                  "arcctg, tg, ctg, sec, csec в формуле. Концы найдены с точностью около 1E-10 (ближе 1E-10 к "
                  "нулю делителя или к 0 под ln программа значения не вычисляет); промежуток без значений уже "

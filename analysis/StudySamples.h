@@ -13,7 +13,7 @@ namespace orvex::study {
 // study samples three functions, and the derivatives take up to three values each).
 class StudyGrid {
   public:
-    static constexpr std::size_t kMaxIntervals = 20000;
+    static constexpr std::size_t kMaxIntervals = 10000;
 
     explicit StudyGrid(const AnalysisRange& range);
 
