@@ -26,21 +26,22 @@ using namespace study;
 // A value within this share of the typical size of a function counts as 0 up to rounding (the share the
 // special-points search uses).
 constexpr long double kZeroShare = 1e-10L;
-// Central differences of the graph's 15-digit values: the rounding of f' is about 1E-9 |f| / max(1, |x|)
-// (step 1E-5 max(1, |x|)), that of f'' about 4E-6 |f| / max(1, x^2) (step 1E-4 max(1, |x|)) or, when f''
-// is the difference of a symbolic f', about 1E-9 |f'| / max(1, |x|); ten times that is 0.
+// The steps of the numeric derivatives (GraphDerivative), relative to max(1, |x|).
+constexpr long double kFirstStep = 1e-5L;
+constexpr long double kSecondStep = 1e-4L;
+// Central differences of the graph's 15-digit values: the rounding of f' is about 1E-9 |f| / max(1, |x|),
+// that of f'' about 4E-6 |f| / max(1, x^2) or, when f'' is the difference of a symbolic f', about
+// 1E-9 |f'| / max(1, |x|); ten times that is 0.
 constexpr long double kFirstRounding = 1e-8L;
+constexpr long double kSecondRounding = 4e-5L;
 // A symbolic f' from 15-digit steps: rounding of about 1E-14 of the size of its terms.
 constexpr long double kFirstSymbolicRounding = 1e-14L;
-constexpr long double kSecondRounding = 4e-5L;
+// At a kink f' differs on the two sides by more than this many times what the curvature explains.
+constexpr long double kKinkFactor = 10;
 // f(x) and f(-x) within this share of their size are equal.
 constexpr long double kParityShare = 1e-10L;
 constexpr std::size_t kMinParityPairs = 100;
 constexpr std::size_t kMaxParityPairs = 2000;
-// The steps of the numeric derivatives, relative to max(1, |x|).
-constexpr long double kFirstStep = 1e-5L;
-constexpr long double kKinkStep = 1e-4L;
-constexpr long double kKinkFactor = 10;
 // The slant asymptotes are looked for from this multiple of the range's largest |x| outwards.
 constexpr long double kSlantStart = 1.2715L;
 
@@ -308,7 +309,7 @@ class Study {
         }
         if (numeric2) {
             sign2.roundingShare = 0.1L;
-            sign2.stepShare = kKinkStep;
+            sign2.stepShare = kSecondStep;
             sign2.evaluationsPerCall = 3;
         }
         for (std::size_t i = 0; i < grid_.size(); ++i) {
@@ -339,14 +340,14 @@ class Study {
                 (c.sign > 0 ? s_.convexDown : c.sign < 0 ? s_.convexUp : s_.straight).push_back(in);
             }
             for (const SignChange& change : changes)
-                inflection(change.x, piece);
+                inflection(change, piece);
         }
     }
 
     // f' jumps at x: a kink. f' is looked at a little beyond the step of a numeric f' on either side,
     // where a smooth f' differs by about twice that distance times f''.
     [[nodiscard]] bool kinkAt(double x) const {
-        const long double e = std::min(10 * kKinkStep * AtLeastOne(x), grid_.step() / 4);
+        const long double e = std::min(10 * kSecondStep * AtLeastOne(x), grid_.step() / 4);
         const auto before = static_cast<double>(x - e);
         const auto after = static_cast<double>(x + e);
         long double left = 0;
@@ -372,7 +373,7 @@ class Study {
 
     // The kink near x, within the derivatives' step of it, or x.
     [[nodiscard]] double atKink(double x) const {
-        const long double near = 3 * kKinkStep * AtLeastOne(x);
+        const long double near = 3 * kSecondStep * AtLeastOne(x);
         const auto it = std::lower_bound(kinks_.begin(), kinks_.end(), x - near);
         return it != kinks_.end() && *it <= x + near ? *it : x;
     }
@@ -406,21 +407,25 @@ class Study {
     }
 
     // An inflection where f'' changes sign, if f has a value there and f' does not jump.
-    void inflection(double x, const DomainPiece& piece) {
+    // Its y is rounded within what the uncertainty of x makes of it (tg at pi gives 0, not 9E-11).
+    void inflection(const SignChange& change, const DomainPiece& piece) {
+        const double x = change.x;
         if (!(x > piece.from && x < piece.to) || atKink(x) != x || kinkAt(x))
             return;
         long double y = 0;
         if (!f_(x, y))
             return;
+        long double slope = 0;
+        if (change.uncertainty > 0 && f1_(x, slope)) {
+            const long double u = std::fabs(slope) * change.uncertainty;
+            y = analysis::ShortestDecimal(static_cast<double>(y - u), static_cast<double>(y + u));
+        }
         s_.inflections.push_back({x, y == 0 ? 0.0L : y});
     }
 
     // g at the samples where f has a value (elsewhere a derivative has none to give).
     bool sampleWhereValued(const GraphFunction& g, Samples& out) const {
-        const GraphFunction onDomain = [&](double x, long double& y) {
-            return fs_.has(grid_.nearest(x)) && g(x, y);
-        };
-        return SampleOnGrid(onDomain, grid_, out, cancel_);
+        return SampleOnGrid(g, grid_, out, cancel_, &fs_);
     }
 
     void verticals() {

@@ -65,9 +65,10 @@ class CellFinder {
             const int lb = groups[j + 1].label;
             double at = 0;
             if (la != kStretch && lb != kStretch) {
-                at = crossing(a, b, la);
+                double uncertainty = 0;
+                at = crossing(a, b, la, uncertainty);
                 if (changes != nullptr)
-                    changes->push_back({at, la, lb});
+                    changes->push_back({at, la, lb, uncertainty});
             } else {
                 at = stretchBorder(a, b, la == kStretch);
             }
@@ -145,10 +146,11 @@ class CellFinder {
         return found;
     }
 
-    double crossing(std::size_t ia, std::size_t ib, int signA) const {
+    double crossing(std::size_t ia, std::size_t ib, int signA, double& uncertainty) const {
         const double a = grid_[ia];
         const double b = grid_[ib];
         double at = 0;
+        uncertainty = 0;
         if (snapBetween(a, b, at))
             return at;
         double lo = a;
@@ -172,6 +174,7 @@ class CellFinder {
         if (slope > 0)
             u = std::max(u, g_.roundingShare * toleranceAt(c) / slope);
         u = std::min(u, static_cast<long double>(b - a) / 4);
+        uncertainty = static_cast<double>(u);
         // The shortest decimal within a fifth of the uncertainty stays near the middle of it.
         return analysis::ShortestDecimal(static_cast<double>(c - u / 5), static_cast<double>(c + u / 5));
     }

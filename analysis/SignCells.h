@@ -23,6 +23,7 @@ struct SignChange {
     double x = 0;
     int before = 0;
     int after = 0;
+    double uncertainty = 0; // how far from x the change may lie
 };
 
 // A function with its samples on the grid and, for each sample, the size up to which its value is 0

@@ -157,12 +157,13 @@ class DomainFinder {
         Domain d;
         d.guardZeros = std::move(guardZeros);
         std::sort(gaps_.begin(), gaps_.end(), [](const Gap& a, const Gap& b) { return a.inside < b.inside; });
-        // Merge gaps that overlap: a gap's valued ends enclose its inside.
+        // Merge gaps that overlap: a gap's valued ends enclose its inside. Two gaps that share a valued end
+        // leave that one point with a value between them (sqrt(1-x^2)+sqrt(x^2-1) has only -1 and 1).
         std::vector<Gap> merged;
         for (const Gap& g : gaps_) {
             if (!merged.empty()) {
                 Gap& last = merged.back();
-                const bool overlaps = std::isnan(last.hi) || std::isnan(g.lo) || g.lo <= last.hi;
+                const bool overlaps = std::isnan(last.hi) || std::isnan(g.lo) || g.lo < last.hi;
                 if (overlaps) {
                     last.lo = std::isnan(last.lo) || std::isnan(g.lo) ? kNone : std::min(last.lo, g.lo);
                     last.hi = std::isnan(last.hi) || std::isnan(g.hi) ? kNone : std::max(last.hi, g.hi);

@@ -50,7 +50,7 @@ std::size_t StudyGrid::nearest(long double x) const {
 }
 
 bool SampleOnGrid(const GraphFunction& g, const StudyGrid& grid, Samples& out,
-                  const std::atomic<bool>* cancel) {
+                  const std::atomic<bool>* cancel, const Samples* where) {
     const std::size_t n = grid.size();
     out.y.assign(n, 0);
     out.valid.assign(n, 0);
@@ -58,7 +58,7 @@ bool SampleOnGrid(const GraphFunction& g, const StudyGrid& grid, Samples& out,
         if (i % kCancelStride == 0 && Stopped(cancel))
             return false;
         long double y = 0;
-        if (g(grid[i], y) && std::isfinite(y)) {
+        if ((where == nullptr || where->has(i)) && g(grid[i], y) && std::isfinite(y)) {
             out.y[i] = y;
             out.valid[i] = 1;
         }

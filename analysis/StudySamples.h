@@ -47,9 +47,10 @@ struct Samples {
     [[nodiscard]] bool has(std::size_t i) const { return valid[i] != 0; }
 };
 
-// Samples g on the grid; false when *cancel became true first.
+// Samples g on the grid, only where `where` has a value when it is given; false when *cancel became
+// true first.
 [[nodiscard]] bool SampleOnGrid(const GraphFunction& g, const StudyGrid& grid, Samples& out,
-                                const std::atomic<bool>* cancel);
+                                const std::atomic<bool>* cancel, const Samples* where = nullptr);
 
 // The typical size of the sampled values: the median |y| of those that have one, but at least 0.01 (the
 // floor the special-points search uses, so that a function that is 0 up to rounding keeps a scale).

@@ -398,6 +398,13 @@ INSTANTIATE_TEST_SUITE_P(
                   .inflections = "(0; 0)",
                   .verticals = "-" + kHalfPi + ":+- " + kHalfPi + ":+-",
                   .range = "(-inf; +inf)"},
+        // f'' comes from differences here (its text is too long for the evaluator): the inflection
+        // points to the digits that leaves, y to what that makes of it.
+        StudyCase{.name = "TangentInflections",
+                  .formula = "tg(x)",
+                  .xmin = -4,
+                  .xmax = 4,
+                  .inflections = "(-" + kPi + "; 0) (0; 0) (" + kPi + "; 0)"},
         StudyCase{.name = "Sinc",
                   .formula = "sin(x)/x",
                   .xmin = -10,
@@ -499,6 +506,14 @@ INSTANTIATE_TEST_SUITE_P(
             .name = "SlopeWithoutIntercept", .formula = "x+sqrt(abs(x))", .plus = "none", .minus = "none"},
         StudyCase{
             .name = "Exponential", .formula = "2^x", .positive = "[-5; 5]", .plus = "none", .minus = "0 0"},
+        // Two gaps that share their valued ends leave single points with a value.
+        StudyCase{.name = "TwoPoints",
+                  .formula = "sqrt(1-x^2)+sqrt(x^2-1)",
+                  .domain = "{-1} {1}",
+                  .parity = Parity::EvenAndOdd,
+                  .zeros = "-1 1",
+                  .verticals = "",
+                  .range = "[0; 0]"},
         StudyCase{.name = "NoValueAtAll",
                   .formula = "sqrt(-x^2-1)",
                   .domain = "",
@@ -559,6 +574,19 @@ INSTANTIATE_TEST_SUITE_P(
                   .increasing = "",
                   .decreasing = "[-5; 0]"}),
     CaseName);
+
+// The evaluator reads only the first 50 characters of the prepared formula: x^3/(x-1)+(x+2)-sin(x)-(x^2+1)
+// of this one. Its derivative is that of the part drawn, and the maximum at 0 is that of the part.
+TEST(FunctionStudyReport, LongFormulaIsStudiedAsDrawn) {
+    SetDecimalSeparator('.');
+    const FunctionStudy s = StudyFunction("x^3/(x-1)+(x+2)-sin(x)-(x^2+1)/cos(x)+sin(x)/tg(x)", AnalysisRange{});
+    EXPECT_TRUE(s.formulaCut);
+    EXPECT_EQ(s.readFormula, "x^3/(x-1)+(x+2)-sin(x)-(x^2+1)");
+    EXPECT_EQ(s.first.text, "(3*x^2*(x-1)-x^3)/(x-1)^2+1-cos(x)-2*x");
+    EXPECT_EQ(Points(s.maxima), "(0; 1)");
+    EXPECT_FALSE(StudyFunction("x^2", AnalysisRange{}).formulaCut);
+    SetDecimalSeparator('\0');
+}
 
 TEST(FunctionStudyReport, ZeroStretchesAndConstantPieces) {
     SetDecimalSeparator('.');
