@@ -37,17 +37,17 @@ enum TableFunction {
 // What a guard takes of the operation: an operand as it is, or the cosine or sine of it.
 enum class Take { Operand, Cosine, Sine };
 
-struct GuardSpec {
+struct GuardSite {
     std::size_t instruction;
     bool secondOperand;
     Take take;
 };
 
-bool guardOf(const Instruction& in, std::size_t index, GuardSpec& spec) {
-    spec = {index, false, Take::Operand};
+bool guardOf(const Instruction& in, std::size_t index, GuardSite& site) {
+    site = {index, false, Take::Operand};
     switch (in.op) {
     case Opcode::Divide:
-        spec.secondOperand = true;
+        site.secondOperand = true;
         return true;
     case Opcode::Power:
         return true;
@@ -60,11 +60,11 @@ bool guardOf(const Instruction& in, std::size_t index, GuardSpec& spec) {
             return true;
         case Sec:
         case Tg:
-            spec.take = Take::Cosine;
+            site.take = Take::Cosine;
             return true;
         case Csec:
         case Ctg:
-            spec.take = Take::Sine;
+            site.take = Take::Sine;
             return true;
         default:
             return false;
@@ -75,7 +75,7 @@ bool guardOf(const Instruction& in, std::size_t index, GuardSpec& spec) {
 }
 
 // The operand of one instruction at x, running the program's instructions before it.
-bool operandAt(const FormulaProgram& program, const GuardSpec& spec, long double x, long double& out) {
+bool operandAt(const FormulaProgram& program, const GuardSite& site, long double x, long double& out) {
     long double registers[FormulaProgram::kMaxRegisters];
     registers[0] = x;
     const auto& constants = program.constants();
@@ -84,12 +84,12 @@ bool operandAt(const FormulaProgram& program, const GuardSpec& spec, long double
     long double* result = registers + 1 + constants.size();
     const auto& code = program.code();
     try {
-        for (std::size_t k = 0; k < spec.instruction; ++k, ++result)
+        for (std::size_t k = 0; k < site.instruction; ++k, ++result)
             if (!detail::Execute(code[k], registers[code[k].a], registers[code[k].b], *result))
                 return false;
-        const Instruction& in = code[spec.instruction];
-        const long double operand = registers[spec.secondOperand ? in.b : in.a];
-        switch (spec.take) {
+        const Instruction& in = code[site.instruction];
+        const long double operand = registers[site.secondOperand ? in.b : in.a];
+        switch (site.take) {
         case Take::Operand:
             out = operand;
             break;
@@ -141,11 +141,11 @@ FormulaGuards::FormulaGuards(const std::string& formula) {
     const auto program = std::make_shared<const FormulaProgram>(std::move(*compiled));
     std::vector<std::array<long double, kProbes.size()>> seen;
     for (std::size_t k = 0; k < program->code().size() && functions_.size() < kMaxGuards; ++k) {
-        GuardSpec spec;
-        if (!guardOf(program->code()[k], k, spec))
+        GuardSite site;
+        if (!guardOf(program->code()[k], k, site))
             continue;
-        GraphFunction guard = [program, spec](double x, long double& y) {
-            return operandAt(*program, spec, x, y);
+        GraphFunction guard = [program, site](double x, long double& y) {
+            return operandAt(*program, site, x, y);
         };
         const auto values = signature(guard);
         bool duplicate = false;

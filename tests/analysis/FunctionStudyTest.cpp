@@ -350,7 +350,20 @@ INSTANTIATE_TEST_SUITE_P(
                                 .verticals = "",
                                 .plus = "1 1",
                                 .range = "[-4; 6]"},
-                      // A jump: no value at 0 only, f = -1 and 1 on either side.
+                      // Holes that no sample lands on, found at the zeros of the divisors.
+        StudyCase{.name = "HoleBetweenSamples",
+                  .formula = "(x^2-1)/(x-1)",
+                  .xmin = -5.0037,
+                  .noValue = "1",
+                  .verticals = ""},
+        StudyCase{.name = "SincHoleBetweenSamples",
+                  .formula = "sin(x)/x",
+                  .xmin = -0.503,
+                  .xmax = 0.5,
+                  .domain = "[-0.503; 0) (0; 0.5]",
+                  .noValue = "0",
+                  .verticals = ""},
+        // A jump: no value at 0 only, f = -1 and 1 on either side.
                       StudyCase{.name = "Jump",
                                 .formula = "abs(x)/x",
                                 .domain = "[-5; 0) (0; 5]",
