@@ -60,7 +60,6 @@ StudyPanel::StudyPanel(GraphDocument* document, ViewController* view, PlotArea* 
         field->setEnabled(false);
         field->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-000,000")));
     }
-    range->addWidget(ownRange_);
     range->addWidget(from_, 1);
     range->addWidget(new QLabel(QStringLiteral("…"), body));
     range->addWidget(to_, 1);
@@ -74,6 +73,7 @@ StudyPanel::StudyPanel(GraphDocument* document, ViewController* view, PlotArea* 
     copy_->setObjectName(QStringLiteral("StudyCopy"));
     copy_->setToolTip(QStringLiteral("Копировать исследование в буфер обмена как текст"));
     copy_->setEnabled(false);
+    layout->addWidget(ownRange_, 0, Qt::AlignLeft);
     layout->addLayout(range);
     layout->addWidget(note_);
     layout->addWidget(text_, 1);
@@ -95,8 +95,9 @@ StudyPanel::~StudyPanel() {
 }
 
 QSize StudyPanel::sizeHint() const {
-    // Wide enough for an interval with two twelve-digit ends on one line; longer lines wrap.
-    return {fontMetrics().horizontalAdvance(QStringLiteral("Возрастает при x ∈ [-0,414213562373; 1)")) + 40,
+    // About 40 characters: an interval with two twelve-digit ends fits on a line, longer lines wrap,
+    // and the picture keeps most of a small window.
+    return {fontMetrics().horizontalAdvance(QStringLiteral("[-0,414213562373; 2,41421356237]")) + 40,
             QDockWidget::sizeHint().height()};
 }
 
