@@ -83,6 +83,10 @@ class FormulaProgram {
 
     [[nodiscard]] std::size_t instructionCount() const noexcept { return code_.size(); }
     [[nodiscard]] std::size_t constantCount() const noexcept { return constants_.size(); }
+    // The program itself, for callers that look at its operations one by one (the study of a function
+    // finds where the formula may have no value from its divisions and function calls).
+    [[nodiscard]] const std::vector<long double>& constants() const noexcept { return constants_; }
+    [[nodiscard]] const std::vector<Instruction>& code() const noexcept { return code_; }
 
   private:
     std::vector<long double> constants_;

@@ -16,6 +16,7 @@
 #include "RecoveryStore.h"
 #include "SpecialPointsPanel.h"
 #include "StatusPanels.h"
+#include "StudyPanel.h"
 #include "ThemeManager.h"
 #include "Themes.h"
 #include "Tracer.h"
@@ -124,6 +125,8 @@ TForm1::~TForm1() {
     valueTable_ = nullptr;
     delete points_;
     points_ = nullptr;
+    delete study_;
+    study_ = nullptr;
     delete commands_;
     commands_ = nullptr;
     delete view_;
@@ -191,8 +194,15 @@ void TForm1::createValueTablePanel() {
 }
 
 void TForm1::createStudyPanel() {
-    // "Исследование функции": not built yet.
-    (*actions_)["Study"]->setCheckable(true);
+    study_ = new StudyPanel(document_, view_, image1_, this);
+    addDockWidget(Qt::RightDockWidgetArea, study_);
+    study_->hide(); // shown on request only
+    QAction* command = (*actions_)["Study"];
+    command->setCheckable(true);
+    connect(command, &QAction::toggled, study_, &QWidget::setVisible);
+    connect(study_->toggleViewAction(), &QAction::toggled, command, &QAction::setChecked);
+    connect(view_, &ViewController::redrawn, study_, &StudyPanel::refresh);
+    connect(clBox1_, &QListWidget::itemSelectionChanged, study_, &StudyPanel::refresh);
 }
 
 void TForm1::createTracing() {
@@ -359,8 +369,8 @@ void TForm1::connectRedrawTriggers() {
     connect(tbxtw_->bApply(), &QPushButton::clicked, this, &TForm1::runChange);
     // Docking changes and shown or hidden bars. Qt lays the window out again after the event that
     // changed it, so the redraw waits for that; a resize of the plot area on the way redraws at once.
-    for (QDockWidget* dock :
-         {panel_, static_cast<QDockWidget*>(points_), static_cast<QDockWidget*>(valueTable_)}) {
+    for (QDockWidget* dock : {panel_, static_cast<QDockWidget*>(points_),
+                              static_cast<QDockWidget*>(valueTable_), static_cast<QDockWidget*>(study_)}) {
         connect(dock, &QDockWidget::dockLocationChanged, this, &TForm1::scheduleChange);
         connect(dock, &QDockWidget::topLevelChanged, this, &TForm1::scheduleChange);
     }

@@ -25,6 +25,7 @@ class MainBars;
 class PlotArea;
 class SpecialPointsPanel;
 class StatusPanels;
+class StudyPanel;
 class ThemeManager;
 class Tracer;
 class ValueTablePanel;
@@ -55,6 +56,7 @@ class TForm1 : public QMainWindow {
     [[nodiscard]] SpecialPointsPanel* specialPointsPanel() const noexcept { return points_; }
     [[nodiscard]] ValueTablePanel* valueTablePanel() const noexcept { return valueTable_; }
     [[nodiscard]] Tracer& tracer() const noexcept { return *tracer_; }
+    [[nodiscard]] StudyPanel* studyPanel() const noexcept { return study_; }
     [[nodiscard]] BuildParamsWindow* buildParamsWindow() const noexcept { return tbxtw_.get(); }
     [[nodiscard]] StatusPanels* statusPanels() const noexcept { return status_; }
     [[nodiscard]] const MainBars& bars() const noexcept { return *bars_; }
@@ -125,6 +127,7 @@ class TForm1 : public QMainWindow {
     SpecialPointsPanel* points_ = nullptr;  // "Особые точки"
     ValueTablePanel* valueTable_ = nullptr; // "Таблица значений"
     Tracer* tracer_ = nullptr;              // "Трассировка"
+    StudyPanel* study_ = nullptr;           // "Исследование функции"
     std::unique_ptr<BuildParamsWindow> tbxtw_;
     MainBars* bars_ = nullptr;
     StatusPanels* status_ = nullptr;

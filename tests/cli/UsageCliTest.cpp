@@ -12,7 +12,7 @@ TEST(UsageCli, HelpListsTheCommandsOnStandardOutput) {
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_EQ(help.err, "");
     EXPECT_EQ(help.out.rfind("usage:\n", 0), 0u) << help.out;
-    for (const char* command : {"calc", "diff", "eval", "render", "table"})
+    for (const char* command : {"calc", "diff", "eval", "render", "table", "investigate"})
         EXPECT_NE(help.out.find(std::string("\n  orvex-cli ") + command + " "), std::string::npos) << command;
     EXPECT_EQ(RunCli({}).err, help.out); // the same text when the command is missing
 }
