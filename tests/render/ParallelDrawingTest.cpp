@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Pictures, ConcurrentCurves,
                              return std::string(info.param.name);
                          });
 
-// A redraw with the samples of earlier ones (the same view, other views along x and y, other sizes)
+// A redraw with the samples of earlier ones (the same view, other views along x and y, narrow views)
 // draws the very picture a redraw without them draws, errors included.
 TEST(RememberedSamples, GiveTheSamePicturesAsEvaluatingAgain) {
     std::vector<TGraphEntry> graphs = HundredAndOneGraphs();
@@ -96,7 +96,10 @@ TEST(RememberedSamples, GiveTheSamePicturesAsEvaluatingAgain) {
     for (const ViewTexts& view :
          {ViewTexts{"-5", "5", "-5", "5"}, ViewTexts{"-5", "5", "-5", "5"}, ViewTexts{"-6", "4", "-5", "5"},
           ViewTexts{"-7", "5", "-6", "6"}, ViewTexts{"-5.5", "4.5", "-5", "5"},
-          ViewTexts{"-5", "5", "-5", "5"}, ViewTexts{"-2", "2", "-5", "5"}}) {
+          ViewTexts{"-5", "5", "-5", "5"}, ViewTexts{"-2", "2", "-5", "5"},
+          // Spans where the samples at the graphs' qualities lie beyond the join distance: sampled densely.
+          ViewTexts{"0", "1", "-5", "5"}, ViewTexts{"0", "1", "-5", "5"}, ViewTexts{"0.5", "1.5", "-5", "5"},
+          ViewTexts{"0", "1", "-5", "5"}}) {
         const auto fresh = draw(view, nullptr);
         const auto remembered = draw(view, &memory);
         EXPECT_EQ(remembered.first, fresh.first) << view.xmin << ".." << view.xmax;
