@@ -17,15 +17,15 @@ namespace {
 constexpr std::size_t kBatchSize = 1024;
 
 // The graph's pen on a device at `ratio`: a pen width below 1 draws one logical pixel wide; wider pens
-// have round ends and joins, and so has any pen wider than one device pixel, whose segments would
-// otherwise leave notches where they meet. A width beyond the picture's size paints nothing more than the
-// picture's size does.
+// have round ends and joins. One logical pixel wider than one device pixel has square ends, so that its
+// segments leave no notches where they meet (round ones would too, at three times the cost). A width
+// beyond the picture's size paints nothing more than the picture's size does.
 QPen curvePen(const QColor& colour, std::int32_t width, QSize size, const DevicePixels& device) {
     const int widest = 2 * (size.width() + size.height()) + 2;
     const int logical = width <= 1 ? 1 : std::min(width, widest);
     const int pixels = device.penWidth(logical);
     QPen pen(colour, pixels);
-    pen.setCapStyle(pixels <= 1 ? Qt::FlatCap : Qt::RoundCap);
+    pen.setCapStyle(pixels <= 1 ? Qt::FlatCap : logical <= 1 ? Qt::SquareCap : Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     return pen;
 }
