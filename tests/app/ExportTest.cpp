@@ -11,8 +11,6 @@
 #include <QRegularExpression>
 #include <QSvgRenderer>
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
@@ -104,27 +102,6 @@ class ExportTest : public QObject {
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{name});
     }
 
-    // A FIFO (or a device) named as the picture is refused, not replaced by a regular file.
-    void namesThatAreNoRegularFileAreRefused() {
-        QTemporaryDir dir;
-        for (const char* name : {"pipe.bmp", "pipe.svg", "pipe.pdf"}) {
-            const QString path = dir.filePath(name);
-            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
-            const std::string expected =
-                QStringLiteral("Cannot create file \"%1\". Not a regular file").arg(path).toStdString();
-            QVERIFY_THROWS_EXCEPTION(std::runtime_error, (void)Save(Drawn({300, 200}), path));
-            try {
-                (void)Save(Drawn({300, 200}), path);
-            } catch (const std::runtime_error& e) {
-                QCOMPARE(std::string(e.what()), expected);
-            }
-            QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
-        }
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
-    }
-
-    // The format follows the name's extension when it names one of the four, else the chosen filter. PNG
-    // holds the same pixels as BMP; SVG and PDF draw the frame, grid, labels and curves again as vectors.
     // On a screen scaled by 2 the shown picture has twice the pixels each way, and so have BMP and PNG
     // (claiming twice the dots per inch); SVG and PDF keep the logical size.
     void pictureFormats_data() {

@@ -5,6 +5,7 @@
 #include "RenderTestSupport.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace orvex::test {
 namespace {
@@ -34,16 +35,13 @@ TEST_P(SparseSamples, DrawOneContinuousCurve) {
         const CurveGeometry geometry = SampleCurve(entry, c.size, ParseLimits(c.view));
         ASSERT_GT(geometry.points.size(), 100u);
         EXPECT_EQ(std::count(geometry.joined.begin(), geometry.joined.end(), false), 1) << lines;
+        if (!lines)
+            continue;
         QImage image = FilledImage(c.size.width(), c.size.height(), kWhite);
         PlotGraph(image, c.view, entry);
-        if (!lines) {
-            EXPECT_GT(CountColour(image, kBlue), 100);
-            continue;
-        }
         // From the first sample to the last one, which lies up to a step before XMax.
-        EXPECT_LE(geometry.points.front().x(), 18);
         EXPECT_GE(geometry.points.back().x(), c.size.width() - 18 - 4);
-        for (int x = geometry.points.front().x(); x < geometry.points.back().x(); ++x)
+        for (int x = 18; x < geometry.points.back().x(); ++x)
             ASSERT_FALSE(RowsWithColour(image, x, 0, c.size.height() - 1, kBlue).empty()) << "column " << x;
     }
 }
@@ -58,16 +56,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Sampled densely, a pole, a jump and the branches of tg(x) are still not joined across.
 TEST(DenseSamples, KeepPolesAndJumpsOpen) {
-    struct Open {
-        const char* formula;
-        int firstColumn, lastColumn; // where no line may cross
-    };
-    for (const Open& open : {Open{"1/x", 300, 300}, Open{"|x|/x*3", 300, 300}, Open{"tg(x)", 377, 400}}) {
+    for (const auto& [formula, column, width] :
+         {std::tuple{"1/x", 300, 1}, std::tuple{"|x|/x*3", 300, 1}, std::tuple{"tg(x)", 377, 24}}) {
         QImage image = FilledImage(600, 400, kWhite);
-        PlotGraph(image, ViewTexts{}, {open.formula, 0x00FF0000, true, 1, 1});
-        EXPECT_GT(CountColour(image, kBlue), 200) << open.formula;
-        const int width = open.lastColumn - open.firstColumn + 1;
-        EXPECT_EQ(CountColour(image.copy(open.firstColumn, 0, width, 400), kBlue), 0) << open.formula;
+        PlotGraph(image, ViewTexts{}, {formula, 0x00FF0000, true, 1, 1});
+        EXPECT_GT(CountColour(image, kBlue), 200) << formula;
+        EXPECT_EQ(CountColour(image.copy(column, 0, width, 400), kBlue), 0) << formula;
     }
 }
 

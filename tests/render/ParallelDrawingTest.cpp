@@ -9,24 +9,6 @@
 namespace orvex::test {
 namespace {
 
-// 101 graphs of every kind: joined lines of several widths, points, poles, gaps, the text path's quirks.
-std::vector<TGraphEntry> HundredAndOneGraphs() {
-    const char* const formulas[] = {"sin(x)*5", "cos(x)*x",      "x^2/10",      "x^3/100", "1/x",
-                                    "tg(x)",    "|x|^0.5*3",     "ln(|x|+1)*2", "sh(x/4)", "|sin(2x)|*8-4",
-                                    "2x",       "arcsin(x/5)*3", "x^(-2)",      "sqrt(x)", "-x:3"};
-    std::vector<TGraphEntry> graphs;
-    for (int i = 0; i < 101; ++i) {
-        TGraphEntry entry;
-        entry.Formula = std::string(formulas[i % std::size(formulas)]) + "+" + std::to_string(i / 15);
-        entry.Color = 0x00102030u * static_cast<std::uint32_t>(i + 1) & 0x00FFFFFFu;
-        entry.DrawLines = i % 4 != 0;
-        entry.Quality = 50 + 37 * (i % 5);
-        entry.LineWidth = i % 6;
-        graphs.push_back(entry);
-    }
-    return graphs;
-}
-
 // The picture drawn graph after graph; an error ends the drawing after the graph that raised it.
 QImage OneAfterAnother(QSize size, const ViewTexts& view, const std::vector<TGraphEntry>& graphs) {
     QImage image = FilledImage(size.width(), size.height(), Qt::white);
