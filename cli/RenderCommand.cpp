@@ -1,6 +1,9 @@
 // orvex-cli render: draws every graph of a document file over the grid, as the main window's redraw
-// would, and writes the picture in the format its name's extension names: BMP, PNG, SVG or PDF.
+// would, and writes the picture in the format its name's extension names: BMP, PNG, SVG or PDF. --scale F
+// gives a BMP or PNG F times the pixels with the same geometry in logical pixels, as a screen scaled by F
+// shows it; --smooth draws the curves and the grid antialiased.
 #include "CliCommand.h"
+#include "DevicePixels.h"
 #include "DocumentReader.h"
 #include "GraphEntry.h"
 #include "NumberText.h"
@@ -26,9 +29,13 @@ namespace {
 
 constexpr int kMaxSide = 32767;
 
+constexpr double kMaxScale = 4;
+
 struct RenderOptions {
     int width = 600;
     int height = 400;
+    double scale = 1;
+    bool smooth = false;
     ViewTexts view;
     std::uint32_t gridColour = 0x00C0C0C0;       // silver
     std::uint32_t backgroundColour = 0x00FFFFFF; // white
@@ -55,12 +62,22 @@ std::uint32_t ReadColour(const std::string& name, const std::string& text) {
     return (rgb >> 16 & 0xFFu) | (rgb & 0xFF00u) | (rgb & 0xFFu) << 16;
 }
 
+double ReadScale(const std::string& text) {
+    const std::optional<long double> scale = ReadNumber(text);
+    if (!scale || !(*scale >= 1 && *scale <= kMaxScale))
+        throw UsageError("--scale takes a number from 1 to 4");
+    return static_cast<double>(*scale);
+}
+
 RenderOptions ReadOptions(CommandArgs& args) {
     RenderOptions options;
     std::string value;
     std::vector<std::string> values;
     if (TakeOption(args, "--size", value))
         ReadSize(value, options);
+    if (TakeOption(args, "--scale", value))
+        options.scale = ReadScale(value);
+    options.smooth = TakeOptionList(args, "--smooth", 0, values);
     if (TakeOptionList(args, "--limits", 4, values)) {
         for (const std::string& limit : values)
             if (!ReadNumber(limit))
@@ -114,24 +131,29 @@ int RunRender(CommandArgs& args) {
     static char* argv[] = {name, nullptr};
     const QGuiApplication app(argc, argv); // text drawing needs one; the offscreen platform serves
 
-    QImage image(options.width, options.height, QImage::Format_RGB32);
+    // The vector formats are drawn at the logical size whatever the scale.
+    const QSize size(options.width, options.height);
+    const bool vector = *format == PictureFormat::Svg || *format == PictureFormat::Pdf;
+    QImage image = MakePicture(size, vector ? 1 : options.scale);
     if (image.isNull())
         throw std::runtime_error("cannot make a picture of " + std::to_string(options.width) + "x" +
-                                 std::to_string(options.height) + " pixels");
-    if (!RenderPicture(image, options.view, options.gridColour, options.backgroundColour, graphs))
+                                 std::to_string(options.height) + " pixels at scale " +
+                                 NumberText(options.scale, 15));
+    if (!RenderPicture(image, options.view, options.gridColour, options.backgroundColour, graphs,
+                       options.smooth))
         throw std::runtime_error("the limits do not fit in the double range");
     // Replaces OUT only once the whole picture is on the disk; a failure leaves an existing file as it was.
-    const PictureSource source{image.size(), options.view,
+    const PictureSource source{size, options.view,
                                ResolvePictureColours(options.gridColour, options.backgroundColour),
-                               ResolveCurves(graphs)};
+                               ResolveCurves(graphs), options.smooth};
     WritePicture(out, *format, image, source);
     return 0;
 }
 
 const CommandRegistrar registrar({"render",
-                                  "render [--size WxH] [--limits XMIN XMAX YMIN YMAX] [--grid NV NH]"
-                                  " [--grid-colour RRGGBB] [--background RRGGBB] [--decimal-separator C]"
-                                  " DOCUMENT OUT.bmp|.png|.svg|.pdf",
+                                  "render [--size WxH] [--scale F] [--smooth] [--limits XMIN XMAX YMIN YMAX]"
+                                  " [--grid NV NH] [--grid-colour RRGGBB] [--background RRGGBB]"
+                                  " [--decimal-separator C] DOCUMENT OUT.bmp|.png|.svg|.pdf",
                                   &RunRender});
 
 } // namespace

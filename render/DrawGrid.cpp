@@ -1,3 +1,4 @@
+#include "DevicePixels.h"
 #include "GridAxis.h"
 #include "NumberText.h"
 #include "PlotMapping.h"
@@ -83,6 +84,97 @@ void drawGridLines(QPainter& painter, QSize size, const ViewTexts& view, const V
     }
 }
 
+// Where a band of logical pixels lies on the device: aliased, the device pixels of those logical ones;
+// smoothed, the exact area, its edges antialiased at a fractional ratio.
+class DeviceBands {
+  public:
+    explicit DeviceBands(DrawingStyle style) : style_(style), device_(style.ratio) {}
+
+    [[nodiscard]] QRectF band(int x0, int y0, int x1, int y1) const {
+        if (style_.smooth) {
+            const qreal r = style_.ratio;
+            return {x0 * r, y0 * r, (x1 - x0) * r, (y1 - y0) * r};
+        }
+        const int left = device_.edge(x0);
+        const int top = device_.edge(y0);
+        return QRect(left, top, device_.edge(x1) - left, device_.edge(y1) - top);
+    }
+    [[nodiscard]] QPointF corner(int x, int y) const {
+        if (style_.smooth)
+            return {x * style_.ratio, y * style_.ratio};
+        return QPoint(device_.edge(x), device_.edge(y));
+    }
+    [[nodiscard]] qreal ratio() const noexcept { return style_.ratio; }
+
+  private:
+    DrawingStyle style_;
+    DevicePixels device_;
+};
+
+// Writes a label with its top-left corner at logical (x, y), scaled to the device, so that its glyphs are
+// drawn at the device's resolution. Its opaque background is filled here, exactly from the label's top:
+// the painter's own would start at the font's unrounded ascent, which a scaled painter shows as a shade
+// over the frame just above.
+void drawDeviceLabel(QPainter& painter, const DeviceBands& bands, const QPen& textPen, int x, int y,
+                     double value) {
+    const PainterState saved(painter);
+    painter.translate(bands.corner(x, y));
+    painter.scale(bands.ratio(), bands.ratio());
+    const QString text = QString::fromLatin1(NumberText(value, 2));
+    const QFontMetrics metrics = painter.fontMetrics();
+    painter.fillRect(QRect(0, 0, metrics.horizontalAdvance(text), metrics.height()), painter.background());
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setPen(textPen);
+    painter.drawText(QPoint(0, metrics.ascent()), text);
+}
+
+// The grid at any device pixel ratio or smoothed: the frame and every line are bands of logical pixels
+// (a line one logical pixel wide, running from one frame edge up to the other; the frame two wide,
+// centred on the plot rectangle's border), the labels at their logical corners.
+void drawDeviceGrid(QPainter& painter, QSize size, const ViewTexts& view, const ViewLimits& limits,
+                    const PlotMapping& mapping, const PictureColours& colours, DrawingStyle style) {
+    const int w = size.width();
+    const int h = size.height();
+    const PainterState saved(painter);
+    painter.setRenderHint(QPainter::Antialiasing, style.smooth);
+    painter.setRenderHint(QPainter::TextAntialiasing, style.smooth);
+    if (!style.smooth) {
+        QFont font = painter.font();
+        font.setStyleStrategy(QFont::NoAntialias);
+        painter.setFont(font);
+    }
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(colours.background);
+    const DeviceBands bands(style);
+
+    painter.fillRect(bands.band(kMargin - 1, kMargin - 1, w - kMargin + 1, h - kMargin + 1),
+                     colours.background);
+    for (const QRectF& edge : {bands.band(kMargin - 1, kMargin - 1, w - kMargin + 1, kMargin + 1),
+                               bands.band(kMargin - 1, h - kMargin - 1, w - kMargin + 1, h - kMargin + 1),
+                               bands.band(kMargin - 1, kMargin - 1, kMargin + 1, h - kMargin + 1),
+                               bands.band(w - kMargin - 1, kMargin - 1, w - kMargin + 1, h - kMargin + 1)})
+        painter.fillRect(edge, colours.grid);
+
+    const QPen textPen(colours.labelText);
+    const int verticalCount = GridLineCount(view.vert);
+    const int horizontalCount = GridLineCount(view.hor);
+
+    GridAxis xAxis(limits.xmin, limits.xmax, verticalCount);
+    for (int k = 1; k <= verticalCount; ++k) {
+        const double x = xAxis.next();
+        const int px = mapping.column(x);
+        painter.fillRect(bands.band(px, kMargin, px + 1, h - kMargin), colours.grid);
+        drawDeviceLabel(painter, bands, textPen, px - 3, h - 17, x);
+    }
+    GridAxis yAxis(limits.ymin, limits.ymax, horizontalCount);
+    for (int k = 1; k <= horizontalCount; ++k) {
+        const double y = yAxis.next();
+        const int py = mapping.row(y);
+        painter.fillRect(bands.band(kMargin, py, w - kMargin, py + 1), colours.grid);
+        drawDeviceLabel(painter, bands, textPen, 3, py - 5, y);
+    }
+}
+
 } // namespace
 
 void DrawGrid(QImage& bitmap, const ViewTexts& view, std::uint32_t gridColour,
@@ -90,19 +182,32 @@ void DrawGrid(QImage& bitmap, const ViewTexts& view, std::uint32_t gridColour,
     DrawGrid(bitmap, view, ResolvePictureColours(gridColour, backgroundColour));
 }
 
-void DrawGrid(QImage& bitmap, const ViewTexts& view, const PictureColours& colours) {
+void DrawGrid(QImage& bitmap, const ViewTexts& view, const PictureColours& colours, bool smooth) {
     const ViewLimits limits = ParseLimits(view);
-    const PlotMapping mapping(bitmap.width(), bitmap.height(), limits);
+    const QSize size = LogicalSize(bitmap);
+    const PlotMapping mapping(size.width(), size.height(), limits);
     if (bitmap.isNull())
         return;
+    const DrawingStyle style{bitmap.devicePixelRatio(), smooth};
+    if (style.ratio == 1 && !smooth) {
+        QPainter painter(&bitmap);
+        drawGridLines(painter, size, view, limits, mapping, colours);
+        return;
+    }
+    // Drawn in device pixels, which the bands work out.
+    const DeviceCoordinates device(bitmap);
     QPainter painter(&bitmap);
-    drawGridLines(painter, bitmap.size(), view, limits, mapping, colours);
+    drawDeviceGrid(painter, size, view, limits, mapping, colours, style);
 }
 
-void DrawGrid(QPainter& painter, QSize size, const ViewTexts& view, const PictureColours& colours) {
+void DrawGrid(QPainter& painter, QSize size, const ViewTexts& view, const PictureColours& colours,
+              bool smooth) {
     const ViewLimits limits = ParseLimits(view);
     const PlotMapping mapping(size.width(), size.height(), limits);
-    drawGridLines(painter, size, view, limits, mapping, colours);
+    if (smooth)
+        drawDeviceGrid(painter, size, view, limits, mapping, colours, {1, true});
+    else
+        drawGridLines(painter, size, view, limits, mapping, colours);
 }
 
 } // namespace orvex

@@ -2,6 +2,7 @@
 
 #include "SavedFile.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -37,33 +38,34 @@ const FormatInfo& infoOf(PictureFormat format) {
     return kFormats[0];
 }
 
-// Draws the picture on a painter that has begun on its device; an error while drawing is the write's.
-void paintSource(QPainter& painter, SavedFile& file, const PictureSource& source) {
+// Draws the picture on a painter that has begun on its device. Returns the reason it failed, if it did.
+QString paintSource(QPainter& painter, const PictureSource& source) {
+    QString failure;
     try {
-        PaintPicture(painter, source.size, source.view, source.colours, source.curves);
+        PaintPicture(painter, source.size, source.view, source.colours, source.curves, source.smooth);
     } catch (const std::exception& e) {
-        painter.end();
-        file.fail(QString::fromUtf8(e.what()));
+        failure = QString::fromUtf8(e.what());
     }
-    if (!painter.end())
-        file.fail();
+    if (!painter.end() && failure.isEmpty())
+        failure = QString::fromUtf8("Ошибка записи рисунка");
+    return failure;
 }
 
-void writeSvg(SavedFile& file, const PictureSource& source) {
+QString writeSvg(QIODevice& out, const PictureSource& source) {
     QSvgGenerator svg;
-    svg.setOutputDevice(file.device());
+    svg.setOutputDevice(&out);
     svg.setSize(source.size);
     svg.setViewBox(QRect(QPoint(0, 0), source.size));
     svg.setResolution(kPixelsPerInch);
     svg.setTitle(QStringLiteral("Orvex"));
     QPainter painter;
     if (!painter.begin(&svg))
-        file.fail();
-    paintSource(painter, file, source);
+        return QString::fromUtf8("Ошибка записи рисунка");
+    return paintSource(painter, source);
 }
 
-void writePdf(SavedFile& file, const PictureSource& source) {
-    QPdfWriter pdf(file.device());
+QString writePdf(QIODevice& out, const PictureSource& source) {
+    QPdfWriter pdf(&out);
     pdf.setCreator(QStringLiteral("Orvex"));
     pdf.setResolution(kPixelsPerInch);
     const QSizeF points = QSizeF(source.size) * 72.0 / kPixelsPerInch;
@@ -71,8 +73,19 @@ void writePdf(SavedFile& file, const PictureSource& source) {
                                   QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     QPainter painter;
     if (!painter.begin(&pdf))
-        file.fail();
-    paintSource(painter, file, source);
+        return QString::fromUtf8("Ошибка записи рисунка");
+    return paintSource(painter, source);
+}
+
+// A bitmap at more device pixels than logical ones claims as many more dots per inch, so that a viewer
+// that honours them shows it at the size it had on the screen.
+QString writeBitmap(QIODevice& out, const QImage& bitmap, const char* format) {
+    QImage image = bitmap;
+    if (const qreal ratio = bitmap.devicePixelRatio(); ratio != 1) {
+        image.setDotsPerMeterX(qRound(bitmap.dotsPerMeterX() * ratio));
+        image.setDotsPerMeterY(qRound(bitmap.dotsPerMeterY() * ratio));
+    }
+    return image.save(&out, format) ? QString() : QString::fromUtf8("Ошибка записи рисунка");
 }
 
 } // namespace
@@ -91,16 +104,22 @@ QString PictureExtension(PictureFormat format) {
 
 void WritePicture(const QString& path, PictureFormat format, const QImage& bitmap,
                   const PictureSource& source) {
+    // The whole file is made in memory first; then one checked write puts it on the disk, so that a disk
+    // that fills up part way is noticed whatever the encoder does with a short write.
     SavedFile file(path);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     const FormatInfo& info = infoOf(format);
-    if (info.qtName != nullptr) {
-        if (!bitmap.save(file.device(), info.qtName))
-            file.fail(QString::fromUtf8("Ошибка записи рисунка"));
-    } else if (format == PictureFormat::Svg) {
-        writeSvg(file, source);
-    } else {
-        writePdf(file, source);
-    }
+    QString failure;
+    if (info.qtName != nullptr)
+        failure = writeBitmap(buffer, bitmap, info.qtName);
+    else if (format == PictureFormat::Svg)
+        failure = writeSvg(buffer, source);
+    else
+        failure = writePdf(buffer, source);
+    if (!failure.isEmpty())
+        file.fail(failure);
+    file.write(buffer.data());
     file.commit();
 }
 

@@ -14,10 +14,11 @@ namespace orvex {
 
 // What a picture was drawn from: enough to draw the same picture again on another device.
 struct PictureSource {
-    QSize size;
+    QSize size;     // in logical pixels
     ViewTexts view; // the limits after their repair
     PictureColours colours;
     std::vector<PlotCurve> curves;
+    bool smooth = false;
 };
 
 // The formats a picture is saved in. BMP and PNG hold the picture's pixels; SVG and PDF draw the same
@@ -30,8 +31,10 @@ enum class PictureFormat { Bmp, Png, Svg, Pdf };
 [[nodiscard]] QString PictureExtension(PictureFormat format);
 
 // Writes the picture to `path` in `format`, replacing an existing file only once the new one is complete
-// (a failure leaves it as it was and throws std::runtime_error with "Cannot create file "%s". %s").
-// BMP and PNG write `bitmap`; SVG and PDF draw `source` through a painter at the picture's size.
+// (a failure leaves it as it was and throws std::runtime_error with "Cannot create file "%s". %s"; a
+// path that names something other than a regular file, such as a FIFO or a device, is refused).
+// BMP and PNG write `bitmap` at its device pixels; SVG and PDF draw `source` through a painter at its
+// logical size.
 void WritePicture(const QString& path, PictureFormat format, const QImage& bitmap,
                   const PictureSource& source);
 

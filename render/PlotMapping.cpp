@@ -46,4 +46,12 @@ int PlotMapping::row(long double y) const {
     return RoundPixel((height_ - 2 * kMargin) - (y - limits_.ymin) * ky_) + kMargin;
 }
 
+long double PlotMapping::columnPosition(long double x) const {
+    return (x - limits_.xmin) * kx_ + kMargin;
+}
+
+long double PlotMapping::rowPosition(long double y) const {
+    return (height_ - 2 * kMargin) - (y - limits_.ymin) * ky_ + kMargin;
+}
+
 } // namespace orvex

@@ -19,6 +19,10 @@ class PlotMapping {
 
     [[nodiscard]] int column(long double x) const;
     [[nodiscard]] int row(long double y) const;
+    // The same positions before rounding: R(columnPosition(x)) is column(x) up to the rounding of the
+    // margin's addition.
+    [[nodiscard]] long double columnPosition(long double x) const;
+    [[nodiscard]] long double rowPosition(long double y) const;
 
   private:
     int height_;

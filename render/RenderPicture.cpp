@@ -1,4 +1,5 @@
 #include "CurveGeometry.h"
+#include "DevicePixels.h"
 #include "Renderer.h"
 #include "SamplingPool.h"
 
@@ -19,8 +20,8 @@ namespace {
 class OrderedSampler {
   public:
     OrderedSampler(const std::vector<PlotCurve>& curves, QSize size, const ViewLimits& limits,
-                   const std::atomic<bool>* cancel, SampleMemory* memory)
-        : curves_(curves), size_(size), limits_(limits), cancel_(cancel), memory_(memory) {
+                   DrawingStyle style, const std::atomic<bool>* cancel, SampleMemory* memory)
+        : curves_(curves), size_(size), limits_(limits), style_(style), cancel_(cancel), memory_(memory) {
         window_ = 2 * static_cast<std::size_t>(SamplingPool().maxThreadCount());
         while (submitted_ < curves_.size() && pending_.size() < window_)
             submitNext();
@@ -46,15 +47,16 @@ class OrderedSampler {
     void submitNext() {
         const TGraphEntry entry = curves_[submitted_++].entry;
         const StopRequest stop{&stop_, cancel_};
-        pending_.push_back(QtConcurrent::run(&SamplingPool(),
-                                             [entry, size = size_, limits = limits_, stop, memory = memory_] {
-                                                 return SampleCurve(entry, size, limits, stop, memory);
-                                             }));
+        pending_.push_back(QtConcurrent::run(
+            &SamplingPool(), [entry, size = size_, limits = limits_, style = style_, stop, memory = memory_] {
+                return SampleCurve(entry, size, limits, stop, memory, style);
+            }));
     }
 
     const std::vector<PlotCurve>& curves_;
     QSize size_;
     ViewLimits limits_;
+    DrawingStyle style_;
     const std::atomic<bool>* cancel_;
     SampleMemory* memory_;
     std::atomic<bool> stop_{false};
@@ -66,8 +68,9 @@ class OrderedSampler {
 } // namespace
 
 CurvesResult DrawCurves(QImage& bitmap, const ViewLimits& limits, const std::vector<PlotCurve>& curves,
-                        const std::atomic<bool>* cancel, SampleMemory* memory) {
-    OrderedSampler sampler(curves, bitmap.size(), limits, cancel, memory);
+                        const std::atomic<bool>* cancel, SampleMemory* memory, bool smooth) {
+    OrderedSampler sampler(curves, LogicalSize(bitmap), limits, {bitmap.devicePixelRatio(), smooth}, cancel,
+                           memory);
     for (const PlotCurve& curve : curves) {
         const CurveGeometry geometry = sampler.next();
         if (geometry.stopped || (cancel != nullptr && cancel->load()))
@@ -84,23 +87,23 @@ PictureColours ResolvePictureColours(std::uint32_t gridColour, std::uint32_t bac
 }
 
 bool RenderPicture(QImage& bitmap, ViewTexts& view, std::uint32_t gridColour, std::uint32_t backgroundColour,
-                   const std::vector<TGraphEntry>& visibleGraphs) {
+                   const std::vector<TGraphEntry>& visibleGraphs, bool smooth) {
     if (!RepairLimits(view))
         return false;
     const PictureColours colours = ResolvePictureColours(gridColour, backgroundColour);
     bitmap.fill(colours.background);
-    DrawGrid(bitmap, view, colours);
-    (void)DrawCurves(bitmap, ParseLimits(view), ResolveCurves(visibleGraphs));
+    DrawGrid(bitmap, view, colours, smooth);
+    (void)DrawCurves(bitmap, ParseLimits(view), ResolveCurves(visibleGraphs), nullptr, nullptr, smooth);
     return true;
 }
 
 void PaintPicture(QPainter& painter, QSize size, const ViewTexts& view, const PictureColours& colours,
-                  const std::vector<PlotCurve>& curves) {
+                  const std::vector<PlotCurve>& curves, bool smooth) {
     const ViewLimits limits = ParseLimits(view);
     painter.fillRect(QRect(QPoint(0, 0), size), colours.background);
-    DrawGrid(painter, size, view, colours);
+    DrawGrid(painter, size, view, colours, smooth);
     for (const PlotCurve& curve : curves) {
-        const CurveGeometry geometry = SampleCurve(curve.entry, size, limits);
+        const CurveGeometry geometry = SampleCurve(curve.entry, size, limits, {}, nullptr, {1, smooth});
         PaintCurve(painter, size, curve, geometry);
         if (geometry.error)
             std::rethrow_exception(geometry.error);

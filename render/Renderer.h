@@ -55,6 +55,15 @@ struct ViewLimits {
 struct PlotCurve;
 class SampleMemory;
 
+// How a picture reaches its device: `ratio` device pixels per logical pixel (a picture's QImage carries it
+// as its device pixel ratio; the geometry stays in logical pixels), and with `smooth` the curves are drawn
+// antialiased through their exact positions and the grid antialiased. Ratio 1 without smoothing is the
+// picture as the plot rectangle's rules give it, pixel for pixel.
+struct DrawingStyle {
+    qreal ratio = 1;
+    bool smooth = false;
+};
+
 // The colours of a picture, resolved where the application palette may be read (the GUI thread).
 struct PictureColours {
     QColor background;
@@ -65,16 +74,18 @@ struct PictureColours {
 inline constexpr std::uint32_t kLabelTextColour = 0x80000008u;
 [[nodiscard]] PictureColours ResolvePictureColours(std::uint32_t gridColour, std::uint32_t backgroundColour);
 
-// Frame, grid lines and labels on a bitmap already filled with the background colour.
-// Throws ConversionError for a limit or count text that is not a number.
+// Frame, grid lines and labels on a bitmap already filled with the background colour, at the bitmap's
+// device pixel ratio (its logical size is LogicalSize(bitmap)). Throws ConversionError for a limit or
+// count text that is not a number.
 void DrawGrid(QImage& bitmap, const ViewTexts& view, std::uint32_t gridColour,
               std::uint32_t backgroundColour);
-void DrawGrid(QImage& bitmap, const ViewTexts& view, const PictureColours& colours);
-// The same through a painter on any device of `size` pixels.
-void DrawGrid(QPainter& painter, QSize size, const ViewTexts& view, const PictureColours& colours);
+void DrawGrid(QImage& bitmap, const ViewTexts& view, const PictureColours& colours, bool smooth = false);
+// The same through a painter on any device of `size` logical pixels (pictures kept as vector graphics).
+void DrawGrid(QPainter& painter, QSize size, const ViewTexts& view, const PictureColours& colours,
+              bool smooth = false);
 
-// Samples one graph and draws it. A graph whose Quality is below 1 is not drawn.
-// ArithmeticError from the evaluator ends the pass and propagates; what was drawn stays.
+// Samples one graph and draws it at the bitmap's device pixel ratio. A graph whose Quality is below 1 is
+// not drawn. ArithmeticError from the evaluator ends the pass and propagates; what was drawn stays.
 void PlotGraph(QImage& bitmap, const ViewTexts& view, TGraphEntry entry);
 
 enum class CurvesResult { Completed, Cancelled };
@@ -82,21 +93,23 @@ enum class CurvesResult { Completed, Cancelled };
 // sampled concurrently on the sampling pool: the picture is the one drawing them one by one gives. A graph
 // whose sampling ended on an error is drawn up to that point, then the error is rethrown and the later
 // graphs are not drawn. Cancelled (the picture left incomplete) when *cancel becomes true. With a memory,
-// the graphs take the outcomes it holds from earlier redraws instead of evaluating again.
+// the graphs take the outcomes it holds from earlier redraws instead of evaluating again. The curves are
+// drawn at the bitmap's device pixel ratio.
 [[nodiscard]] CurvesResult DrawCurves(QImage& bitmap, const ViewLimits& limits,
                                       const std::vector<PlotCurve>& curves,
                                       const std::atomic<bool>* cancel = nullptr,
-                                      SampleMemory* memory = nullptr);
+                                      SampleMemory* memory = nullptr, bool smooth = false);
 
-// The whole picture as the redraw makes it: limit repair (returns false, bitmap untouched, when a limit
-// is not a number), background fill, grid, then every given graph in order. Errors propagate.
+// The whole picture as the redraw makes it, at the bitmap's device pixel ratio: limit repair (returns
+// false, bitmap untouched, when a limit is not a number), background fill, grid, then every given graph
+// in order. Errors propagate.
 [[nodiscard]] bool RenderPicture(QImage& bitmap, ViewTexts& view, std::uint32_t gridColour,
                                  std::uint32_t backgroundColour,
-                                 const std::vector<TGraphEntry>& visibleGraphs);
+                                 const std::vector<TGraphEntry>& visibleGraphs, bool smooth = false);
 
-// The same picture (limits already repaired) through a painter on any device of `size` pixels, for
-// pictures kept as vector graphics. Errors propagate.
+// The same picture (limits already repaired) through a painter on any device of `size` logical pixels,
+// for pictures kept as vector graphics. Errors propagate.
 void PaintPicture(QPainter& painter, QSize size, const ViewTexts& view, const PictureColours& colours,
-                  const std::vector<PlotCurve>& curves);
+                  const std::vector<PlotCurve>& curves, bool smooth = false);
 
 } // namespace orvex

@@ -1,6 +1,9 @@
 #include "SavedFile.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
 
 #include <stdexcept>
 
@@ -11,8 +14,24 @@ QString CannotCreateFileMessage(const QString& name, const QString& reason) {
 }
 
 SavedFile::SavedFile(const QString& name) : name_(name), file_(name) {
+    // Replacing a FIFO, a device or a socket by a regular file would be no write to it at all.
+    struct stat status {};
+    if (::stat(QFile::encodeName(name).constData(), &status) == 0 && !S_ISREG(status.st_mode))
+        throw std::runtime_error(
+            CannotCreateFileMessage(name_, QStringLiteral("Not a regular file")).toStdString());
     if (!file_.open(QIODevice::WriteOnly))
         throw std::runtime_error(CannotCreateFileMessage(name_, file_.errorString()).toStdString());
+}
+
+void SavedFile::write(const QByteArray& bytes) {
+    const qint64 written = file_.write(bytes);
+    if (written == bytes.size())
+        return;
+    // A short write (the disk filled up part way) carries no reason; the rest, written once more, fails
+    // at once with the system's own.
+    if (written >= 0)
+        (void)file_.write(bytes.constData() + written, bytes.size() - written);
+    fail();
 }
 
 void SavedFile::commit() {

@@ -52,6 +52,8 @@ inline constexpr std::string_view kLimits = "Limits";
 inline constexpr std::string_view kTheme = "Theme";
 inline constexpr std::string_view kHintPause = "HintPause";
 inline constexpr std::string_view kQuality = "Quality";
+// The program's own options, in sections of their own that the default-settings dialog leaves alone.
+inline constexpr std::string_view kSmoothing = "Smoothing"; // Enabled: 1 draws antialiased, 0 (default) not
 } // namespace settings
 
 } // namespace orvex

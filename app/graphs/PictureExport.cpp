@@ -1,5 +1,6 @@
 #include "PictureExport.h"
 
+#include "DevicePixels.h"
 #include "SavedFile.h"
 
 #include <QClipboard>
@@ -10,6 +11,7 @@
 #include <QPrinter>
 #include <QScreen>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace orvex {
@@ -77,7 +79,7 @@ QString PictureExport::savePictureFile(const QImage& shown, const PictureSource&
     // A vector picture is drawn again from what the shown one was drawn from; before any complete
     // redraw there is only the bitmap, which then goes into the file as it is.
     PictureSource vector = source;
-    if (vector.size != shown.size())
+    if (vector.size != LogicalSize(shown))
         vector = PictureSource{};
     if ((format == PictureFormat::Svg || format == PictureFormat::Pdf) && vector.size.isEmpty())
         throw std::runtime_error(
@@ -101,10 +103,17 @@ void PictureExport::print(const QImage& plotBitmap) {
     printTo(printer, plotBitmap);
 }
 
-QRectF PictureExport::printedRect(const QSize& picture, const QSizeF& printerDpi, const QSizeF& screenDpi) {
+QRectF PictureExport::printedRect(const QSize& picture, const QSizeF& printerDpi, const QSizeF& screenDpi,
+                                  const QSizeF& printable) {
     const qreal sx = screenDpi.width() > 0 ? printerDpi.width() / screenDpi.width() : 1;
     const qreal sy = screenDpi.height() > 0 ? printerDpi.height() / screenDpi.height() : 1;
-    return {0, 0, picture.width() * sx, picture.height() * sy};
+    const QSizeF screenSize(picture.width() * sx, picture.height() * sy);
+    if (screenSize.isEmpty() || printable.isEmpty() ||
+        (screenSize.width() <= printable.width() && screenSize.height() <= printable.height()))
+        return {QPointF(0, 0), screenSize};
+    const qreal fit =
+        std::min(printable.width() / screenSize.width(), printable.height() / screenSize.height());
+    return {QPointF(0, 0), screenSize * fit};
 }
 
 void PictureExport::printTo(QPrinter& printer, const QImage& plotBitmap) {
@@ -113,7 +122,10 @@ void PictureExport::printTo(QPrinter& printer, const QImage& plotBitmap) {
     if (!painter.begin(&printer))
         fail(QString::fromUtf8("Не удалось начать печать"));
     const QRectF target =
-        printedRect(plotBitmap.size(), QSizeF(printer.logicalDpiX(), printer.logicalDpiY()), screenDpi());
+        printedRect(LogicalSize(plotBitmap), QSizeF(printer.logicalDpiX(), printer.logicalDpiY()),
+                    screenDpi(), QSizeF(printer.width(), printer.height()));
+    // The picture's own pixels, all of them (a scaled screen's picture has more than its logical size),
+    // go to the page; scaled down to fit, they are sampled without blurring.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     // Without this the PDF and print engines store the picture as JPEG, whose artefacts change the
     // colours of thin lines and single points.

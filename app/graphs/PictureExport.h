@@ -25,14 +25,18 @@ class PictureExport {
     void print(const QImage& plotBitmap); // "Печать": print dialog, then printTo
 
     // Writes the picture in the format the name's extension names when it is one of the four, otherwise
-    // in `chosen` (the dialog's filter) with its extension appended. Returns the name written.
+    // in `chosen` (the dialog's filter) with its extension appended. Returns the name written. BMP and PNG
+    // hold the shown picture's device pixels (on a screen scaled by 2, twice the plot area's size each
+    // way); SVG and PDF draw `source` again at the plot area's size in logical pixels.
     static QString savePictureFile(const QImage& shown, const PictureSource& source, const QString& path,
                                    PictureFormat chosen);
-    // Prints the picture at screen size at the top-left of one page.
+    // Prints the picture at the top-left of one page: at screen size, or smaller when that does not fit.
     static void printTo(QPrinter& printer, const QImage& plotBitmap);
-    // Where printTo puts the picture: at the origin, scaled by printer DPI / screen DPI on each axis.
+    // Where printTo puts a picture of `picture` logical pixels: at the origin of the printable area, at
+    // screen size (scaled by printer DPI / screen DPI on each axis) when that fits in `printable` (in
+    // printer pixels), otherwise scaled down to fit, its aspect kept.
     [[nodiscard]] static QRectF printedRect(const QSize& picture, const QSizeF& printerDpi,
-                                            const QSizeF& screenDpi);
+                                            const QSizeF& screenDpi, const QSizeF& printable);
 
   private:
     QWidget* dialogParent_;

@@ -12,8 +12,8 @@ RedrawResult draw(RedrawJob& job, const std::atomic<bool>& cancel) {
     RedrawResult result;
     result.generation = job.generation;
     try {
-        result.cancelled =
-            DrawCurves(job.picture, job.limits, job.curves, &cancel, job.memory) == CurvesResult::Cancelled;
+        result.cancelled = DrawCurves(job.picture, job.limits, job.curves, &cancel, job.memory, job.smooth) ==
+                           CurvesResult::Cancelled;
     } catch (const std::exception& e) {
         result.error = QString::fromUtf8(e.what());
     } catch (...) {

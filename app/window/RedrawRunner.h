@@ -23,6 +23,7 @@ struct RedrawJob {
     ViewLimits limits;
     std::vector<PlotCurve> curves;
     SampleMemory* memory = nullptr; // outcomes of earlier redraws; outlives the runner
+    bool smooth = false;            // curves antialiased
 };
 
 struct RedrawResult {

@@ -212,8 +212,14 @@ void TForm1::createTracing() {
 }
 
 void TForm1::createSmoothing() {
-    // "Сглаживание": not built yet.
-    (*actions_)["Smoothing"]->setCheckable(true);
+    // "Сглаживание": curves and grid antialiased from the next redraw on, remembered in the settings file.
+    QAction* command = (*actions_)["Smoothing"];
+    command->setCheckable(true);
+    connect(command, &QAction::toggled, this, [this](bool on) {
+        view_->setSmoothing(on);
+        ErrorReport::Run([this, on] { settings_.writeInteger(settings::kSmoothing, "Enabled", on ? 1 : 0); });
+        runChange();
+    });
 }
 
 void TForm1::createUndoHistory() {
@@ -388,6 +394,12 @@ void TForm1::readSettings() {
     // delay, the floating build-parameters window. The file is read once for all of them. A first picture
     // that fails (a limit that is not a number) is reported once and skips the steps after it.
     const SettingsSnapshot file = settings_.snapshot();
+    const bool smooth = file.readInteger(settings::kSmoothing, "Enabled", 0) != 0;
+    view_->setSmoothing(smooth);
+    {
+        const QSignalBlocker block((*actions_)["Smoothing"]);
+        (*actions_)["Smoothing"]->setChecked(smooth);
+    }
     const bool pictureDrawn = ErrorReport::Run([this, &file] {
         using namespace settings;
         ViewTexts texts;
@@ -545,6 +557,9 @@ void TForm1::showEvent(QShowEvent* event) {
     tbxtw_->winId();
     if (QWindow* handle = tbxtw_->windowHandle())
         handle->setTransientParent(windowHandle());
+    // On a screen of another scale the picture is drawn again at its device pixels.
+    if (QWindow* handle = windowHandle())
+        connect(handle, &QWindow::screenChanged, this, &TForm1::scheduleChange);
     if (placeToolWindow_)
         tbxtw_->move(kToolWindowPosition);
     tbxtw_->show();

@@ -2,6 +2,7 @@
 
 #include "ArithmeticError.h"
 #include "ColorBox.h"
+#include "DevicePixels.h"
 #include "EventWait.h"
 #include "GraphDocument.h"
 #include "NumberText.h"
@@ -24,8 +25,6 @@ void SetIfChanged(QLineEdit* edit, const std::string& text) {
     if (edit->text() != value)
         edit->setText(value);
 }
-
-constexpr QImage::Format kBitmapFormat = QImage::Format_RGB32;
 
 } // namespace
 
@@ -63,28 +62,35 @@ const QImage& ViewController::shownPicture() const {
     return c_.image->picture();
 }
 
+void ViewController::setSmoothing(bool smooth) {
+    smooth_ = smooth;
+}
+
 void ViewController::drawInitialPicture() {
     PictureSource source;
     source.size = c_.image->size().expandedTo(QSize(1, 1));
     source.view = texts();
     source.colours = ResolvePictureColours(gridColour(), backgroundColour());
-    plotBitmap_ = QImage(source.size, kBitmapFormat);
+    source.smooth = smooth_;
+    plotBitmap_ = MakePicture(source.size, c_.image->devicePixelRatioF());
     plotBitmap_.fill(source.colours.background);
-    DrawGrid(plotBitmap_, source.view, source.colours);
+    DrawGrid(plotBitmap_, source.view, source.colours, smooth_);
     c_.image->setPicture(plotBitmap_);
     shownSource_ = std::move(source);
 }
 
 void ViewController::resizePlotBitmap() {
+    // The plot area's size in logical pixels, drawn at the device pixels of its screen.
     const QSize size = c_.image->size();
-    if (plotBitmap_.size() == size)
+    const qreal ratio = c_.image->devicePixelRatioF();
+    if (LogicalSize(plotBitmap_) == size && plotBitmap_.devicePixelRatio() == ratio)
         return;
     if (size.isEmpty()) {
         plotBitmap_ = QImage();
         return;
     }
     // Like a bitmap whose size is changed: the old content stays at the top-left.
-    QImage resized(size, kBitmapFormat);
+    QImage resized = MakePicture(size, ratio);
     resized.fill(ColorFromValue(backgroundColour()));
     if (!plotBitmap_.isNull()) {
         QPainter painter(&resized);
@@ -117,13 +123,14 @@ void ViewController::redraw() {
     setTexts(view);
 
     PictureSource source;
-    source.size = plotBitmap_.size();
+    source.size = LogicalSize(plotBitmap_);
     source.view = view;
     source.colours = ResolvePictureColours(gridColour(), backgroundColour());
-    QImage picture(source.size, kBitmapFormat);
+    source.smooth = smooth_;
+    QImage picture = MakePicture(source.size, plotBitmap_.devicePixelRatio());
     picture.fill(source.colours.background);
     try {
-        DrawGrid(picture, view, source.colours);
+        DrawGrid(picture, view, source.colours, smooth_);
     } catch (...) {
         stopDrawing();
         plotBitmap_ = picture; // as the stopped redraw left it
@@ -141,6 +148,7 @@ void ViewController::redraw() {
     job.limits = ParseLimits(view);
     job.curves = source.curves;
     job.memory = &memory_;
+    job.smooth = smooth_;
     pendingSource_ = std::move(source);
     drawing_ = true;
     runner_->start(std::move(job));

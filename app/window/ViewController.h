@@ -35,8 +35,10 @@ struct ViewControls {
     GraphDocument* document = nullptr;
 };
 
-// The redraw and the navigation of the view. Holds the off-screen picture `PlotBitmap`; the plot area
-// shows the last picture a redraw completed. The curves are drawn off the GUI thread: a redraw prepares
+// The redraw and the navigation of the view. Holds the off-screen picture `PlotBitmap`, drawn at the
+// plot area's size in logical pixels times its device pixel ratio (a scaled screen gets as many more
+// pixels, the geometry staying in logical pixels); the plot area shows the last picture a redraw
+// completed. The curves are drawn off the GUI thread: a redraw prepares
 // the picture (size, limit repair, background, grid) at once and hands the curves to a worker; a newer
 // redraw cancels the one in progress, and only a complete picture of the newest redraw is shown. Errors
 // of the preparation propagate to the caller; an error while drawing the curves arrives later through
@@ -55,6 +57,10 @@ class ViewController : public QObject {
     // not a number ends the redraw silently), draws background, grid and the checked graphs, then shows
     // the picture. A drawing error leaves the picture on screen as it was.
     void redraw();
+
+    // Smoothing: the curves and the grid antialiased from the next redraw on. Off by default.
+    void setSmoothing(bool smooth);
+    [[nodiscard]] bool smoothing() const noexcept { return smooth_; }
 
     // True from a redraw's start until its picture is shown or it failed or was superseded.
     [[nodiscard]] bool isDrawing() const noexcept { return drawing_; }
@@ -75,7 +81,8 @@ class ViewController : public QObject {
 
     [[nodiscard]] const QImage& plotBitmap() const noexcept { return plotBitmap_; }
     [[nodiscard]] const QImage& shownPicture() const;
-    // What the picture on screen was drawn from (empty before the first complete redraw).
+    // What the picture on screen was drawn from (empty before the first complete redraw); its size is the
+    // plot area's in logical pixels, the one marks over the picture are placed in.
     [[nodiscard]] const PictureSource& shownSource() const noexcept { return shownSource_; }
 
   signals:
@@ -97,6 +104,7 @@ class ViewController : public QObject {
     RedrawRunner* runner_;
     std::uint64_t generation_ = 0; // of the newest redraw
     bool drawing_ = false;
+    bool smooth_ = false;
     PictureSource pendingSource_;
     PictureSource shownSource_;
 };

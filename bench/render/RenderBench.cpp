@@ -4,6 +4,7 @@
 // QPainter lines), same picture size, same samples. After all have run, the program prints how much the
 // drawing adds to the evaluation and how Orvex's redraw compares with the peer's.
 #include "CurveGeometry.h"
+#include "DevicePixels.h"
 #include "NumberText.h"
 #include "PeerPlotter.h"
 #include "PreparedFormula.h"
@@ -136,6 +137,30 @@ void BM_Redraw101(benchmark::State& state) {
 }
 BENCHMARK(BM_Redraw101)->Unit(benchmark::kMillisecond)->Repetitions(5)->UseRealTime();
 
+// The same redraw on a screen scaled by 2 (four times the pixels) and with smoothing.
+void BM_Redraw101Styled(benchmark::State& state, qreal ratio, bool smooth) {
+    const std::vector<TGraphEntry> graphs = HundredAndOne();
+    QImage bitmap = MakePicture({1920, 1080}, ratio);
+    for (auto _ : state) {
+        ViewTexts view;
+        if (!RenderPicture(bitmap, view, 0x00C0C0C0, 0x00FFFFFF, graphs, smooth))
+            state.SkipWithError("limits not accepted");
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK_CAPTURE(BM_Redraw101Styled, at_ratio_2, 2.0, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_Redraw101Styled, smoothed, 1.0, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_Redraw101Styled, smoothed_at_ratio_2, 2.0, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->UseRealTime();
+
 // Redraws as the window makes them, with the memory of the samples of the redraw before, alternating
 // between the default view and `other`. The same view again (a check mark, a colour, a resize, a view
 // command along y) finds every sample in the memory; a view moved along x (MoveLeft and MoveRight in turn)
@@ -221,9 +246,13 @@ class OverheadReporter : public benchmark::ConsoleReporter {
         std::printf(
             "101 graphs at quality 200 over -5..5, 1920x1080, least wall time; muparser + QPainter %.1f ms\n",
             peer->second * 1e3);
-        for (const auto& [name, what] : {std::pair{"BM_Redraw101", "first redraw"},
-                                         std::pair{"BM_Redraw101Remembering/moved_along_x", "move along x"},
-                                         std::pair{"BM_Redraw101Remembering/again", "redraw again"}}) {
+        for (const auto& [name, what] :
+             {std::pair{"BM_Redraw101", "first redraw"},
+              std::pair{"BM_Redraw101Remembering/moved_along_x", "move along x"},
+              std::pair{"BM_Redraw101Remembering/again", "redraw again"},
+              std::pair{"BM_Redraw101Styled/at_ratio_2", "at ratio 2"},
+              std::pair{"BM_Redraw101Styled/smoothed", "smoothed"},
+              std::pair{"BM_Redraw101Styled/smoothed_at_ratio_2", "smoothed at 2"}}) {
             const auto ours = times_.find(name);
             if (ours != times_.end())
                 std::printf("  Orvex, %-13s %6.1f ms: ratio %.2f (below 1: Orvex is faster)\n", what,

@@ -1,5 +1,6 @@
 // Handing the picture out: a picture file (BMP, PNG, SVG, PDF), the clipboard, a printed page.
 #include "AppTestBench.h"
+#include "DevicePixels.h"
 #include "PictureExport.h"
 #include "core/ChildProcess.h"
 
@@ -32,6 +33,26 @@ QString SaveBitmap(const QImage& image, const QString& path) {
     return PictureExport::savePictureFile(image, orvex::PictureSource{}, path, orvex::PictureFormat::Bmp);
 }
 
+// A picture as the redraw draws it, at `ratio`, with what it was drawn from.
+struct DrawnPicture {
+    QImage shown;
+    orvex::PictureSource source;
+};
+DrawnPicture Drawn(QSize size, qreal ratio = 1) {
+    DrawnPicture drawn{orvex::MakePicture(size, ratio), {}};
+    orvex::ViewTexts view;
+    const std::vector<orvex::TGraphEntry> graphs{
+        {"x", 0x000000FF, true, 100, 2}, {"-x", 0, false, 100, 1}, {"sin(x)*4", 0x00FF0000, true, 100, 1}};
+    [&] { QVERIFY(orvex::RenderPicture(drawn.shown, view, 0x00C0C0C0, 0x00FFFFFF, graphs)); }();
+    drawn.source = {size, view, orvex::ResolvePictureColours(0x00C0C0C0, 0x00FFFFFF),
+                    orvex::ResolveCurves(graphs)};
+    return drawn;
+}
+
+QString Save(const DrawnPicture& drawn, const QString& path) {
+    return PictureExport::savePictureFile(drawn.shown, drawn.source, path, orvex::PictureFormat::Bmp);
+}
+
 } // namespace
 
 class ExportTest : public QObject {
@@ -47,17 +68,22 @@ class ExportTest : public QObject {
     }
 
     // A picture that cannot be written whole (here past a file-size limit, as on a full disk, in a child
-    // process) is reported with the system's reason and leaves the old file byte for byte. A small picture
-    // stays in Qt's buffer until the end; a large one fails while it is written.
+    // process) is reported with the system's reason and leaves the old file byte for byte, in every
+    // format. A small bitmap stays in Qt's buffer until the end; a large one fails while it is written.
     void failedSaveKeepsTheOldFile_data() {
         QTest::addColumn<QSize>("size");
-        QTest::newRow("small") << QSize(20, 20);
-        QTest::newRow("large") << QSize(400, 300);
+        QTest::addColumn<QString>("name");
+        QTest::newRow("small bitmap") << QSize(20, 20) << "graph.bmp";
+        QTest::newRow("large bitmap") << QSize(400, 300) << "graph.bmp";
+        QTest::newRow("png") << QSize(400, 300) << "graph.png";
+        QTest::newRow("svg") << QSize(600, 400) << "graph.svg";
+        QTest::newRow("pdf") << QSize(600, 400) << "graph.pdf";
     }
     void failedSaveKeepsTheOldFile() {
         QFETCH(QSize, size);
+        QFETCH(QString, name);
         QTemporaryDir dir;
-        const QString path = SaveBitmap(Picture(), dir.filePath("graph"));
+        const QString path = Save(Drawn({300, 200}), dir.filePath(name));
         const QByteArray old = orvex::testing::ReadAll(path);
         const std::string expected = QStringLiteral("Cannot create file \"%1\". %2")
                                          .arg(path, QString::fromLocal8Bit(std::strerror(EFBIG)))
@@ -65,7 +91,7 @@ class ExportTest : public QObject {
         const int code = orvex::testing::RunInChild([&] {
             orvex::testing::LimitFileSize(1000);
             try {
-                (void)SaveBitmap(Picture().scaled(size), path);
+                (void)Save(Drawn(size), path);
                 return 1;
             } catch (const std::runtime_error& e) {
                 return e.what() == expected ? 0 : 2;
@@ -73,21 +99,22 @@ class ExportTest : public QObject {
         });
         QCOMPARE(code, 0);
         QCOMPARE(orvex::testing::ReadAll(path), old);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"graph.bmp"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{name});
     }
 
-    // The format follows the name's extension when it names one of the four, else the chosen filter. PNG
-    // holds the same pixels as BMP; SVG and PDF draw the frame, grid, labels and curves again as vectors.
+    // On a screen scaled by 2 the shown picture has twice the pixels each way, and so have BMP and PNG
+    // (claiming twice the dots per inch); SVG and PDF keep the logical size.
+    void pictureFormats_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("screen at 1") << 1.0;
+        QTest::newRow("screen at 2") << 2.0;
+    }
     void pictureFormats() {
+        QFETCH(qreal, ratio);
         QTemporaryDir dir;
-        QImage shown(300, 200, QImage::Format_RGB32);
-        orvex::ViewTexts view;
-        const std::vector<orvex::TGraphEntry> graphs{{"x", 0x000000FF, true, 100, 2},
-                                                     {"-x", 0, false, 100, 1}};
-        QVERIFY(orvex::RenderPicture(shown, view, 0x00C0C0C0, 0x00FFFFFF, graphs));
-        const orvex::PictureSource source{shown.size(), view,
-                                          orvex::ResolvePictureColours(0x00C0C0C0, 0x00FFFFFF),
-                                          orvex::ResolveCurves(graphs)};
+        const DrawnPicture drawn = Drawn({300, 200}, ratio);
+        const QImage& shown = drawn.shown;
+        const orvex::PictureSource& source = drawn.source;
         using orvex::PictureFormat;
         const auto save = [&](const char* name, PictureFormat chosen) {
             return QFileInfo(PictureExport::savePictureFile(shown, source, dir.filePath(name), chosen))
@@ -101,8 +128,13 @@ class ExportTest : public QObject {
         QCOMPARE(save("e.txt", PictureFormat::Svg), QStringLiteral("e.txt.svg"));
 
         const QImage png(dir.filePath("a.png"), "PNG");
-        QCOMPARE(png.convertToFormat(QImage::Format_RGB32), shown);
-        QCOMPARE(QImage(dir.filePath("a.bmp"), "BMP").convertToFormat(QImage::Format_RGB32), shown);
+        const QImage bmp(dir.filePath("a.bmp"), "BMP");
+        QCOMPARE(png.size(), QSize(300, 200) * ratio);
+        QImage pixels = shown;
+        pixels.setDevicePixelRatio(1);
+        QCOMPARE(png.convertToFormat(QImage::Format_RGB32), pixels);
+        QCOMPARE(bmp.convertToFormat(QImage::Format_RGB32), png.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(bmp.dotsPerMeterX(), qRound(QImage(1, 1, QImage::Format_RGB32).dotsPerMeterX() * ratio));
 
         QSvgRenderer svg(dir.filePath("c.svg"));
         QVERIFY(svg.isValid());
@@ -124,6 +156,31 @@ class ExportTest : public QObject {
     void clipboardHoldsPicture() {
         PictureExport(nullptr).copyToClipboard(Picture());
         QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), Picture());
+        PictureExport(nullptr).copyToClipboard(Drawn({300, 200}, 2).shown); // all the pixels of a 2x screen
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(600, 400));
+    }
+
+    // A picture prints at screen size when that fits the printable area, else scaled down to fit it,
+    // aspect kept; always at the top-left.
+    void printedSize_data() {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSizeF>("printable");
+        QTest::addColumn<QSizeF>("printed");
+        // 1200 printer dots per inch against 96 screen pixels: 12.5 dots per pixel; A4 with margins.
+        const QSizeF a4(9449, 13323);
+        QTest::newRow("fits") << QSize(600, 400) << a4 << QSizeF(7500, 5000);
+        QTest::newRow("exactly") << QSize(756, 400) << QSizeF(9450, 13323) << QSizeF(9450, 5000);
+        QTest::newRow("too wide") << QSize(1920, 1000) << a4 << QSizeF(9449, 9449 * 1000.0 / 1920);
+        QTest::newRow("too tall") << QSize(400, 1600) << a4 << QSizeF(13323 * 400.0 / 1600, 13323);
+        QTest::newRow("no printable area known") << QSize(1920, 1000) << QSizeF() << QSizeF(24000, 12500);
+    }
+    void printedSize() {
+        QFETCH(QSize, picture);
+        QFETCH(QSizeF, printable);
+        QFETCH(QSizeF, printed);
+        const QRectF rect = PictureExport::printedRect(picture, {1200, 1200}, {96, 96}, printable);
+        QCOMPARE(rect.topLeft(), QPointF(0, 0));
+        QCOMPARE(rect.size(), printed);
     }
 
     void printsOnePage() {

@@ -133,20 +133,71 @@ TEST_F(RenderCli, ExtensionChoosesTheFormat) {
 }
 
 // A picture that cannot be written whole (here past a file-size limit, as on a full disk) fails with the
-// system's reason and leaves the old picture byte for byte, whether the new one is larger or smaller.
+// system's reason and leaves the old picture byte for byte, whether the new one is larger or smaller, in
+// every format.
 TEST_F(RenderCli, FailedWriteKeepsTheOldPicture) {
-    ASSERT_EQ(render("--size 40x40", ""), 0);
-    const QByteArray old = ReadFile(out_);
-    CliRun full;
-    full.fileSizeLimit = 1000; // far below the size of any of these pictures
-    for (const char* size : {"--size 30x30", "--size 60x60"}) {
-        EXPECT_EQ(render(size, "", full, true), 1) << size;
-        EXPECT_EQ(result_.out, "");
-        EXPECT_THAT(result_.err, testing::HasSubstr("error: Cannot create file \"" + out_.toStdString() +
-                                                    "\". File too large\n"));
-        EXPECT_EQ(ReadFile(out_), old) << size;
-        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), (QStringList{"in.orx", "out.bmp"}));
+    std::vector<orvex::TGraphEntry> graphs;
+    for (const char* formula : {"sin(x)*4", "x^2/3-2", "1/x", "tg(x)", "x^3/20", "cos(x*3)"})
+        graphs.push_back(Graph(formula));
+    const std::string doc = orvex::EncodeDocument(graphs);
+    for (const char* name : {"out.bmp", "out.svg", "out.pdf"}) {
+        out_ = dir_.filePath(name);
+        ASSERT_EQ(render("--size 40x40", doc), 0) << name;
+        const QByteArray old = ReadFile(out_);
+        CliRun full;
+        full.fileSizeLimit = 1000; // far below the size of any of these pictures
+        for (const char* size : {"--size 30x30", "--size 600x400"}) {
+            EXPECT_EQ(render(size, doc, full, true), 1) << name << " " << size;
+            EXPECT_EQ(result_.out, "");
+            EXPECT_THAT(result_.err, testing::HasSubstr("error: Cannot create file \"" + out_.toStdString() +
+                                                        "\". File too large\n"));
+            EXPECT_EQ(ReadFile(out_), old) << name << " " << size;
+            EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), (QStringList{"in.orx", name}));
+        }
+        QFile::remove(out_);
     }
+}
+
+// A FIFO given as OUT is refused, not replaced by a regular file (nor written to, which would block).
+TEST_F(RenderCli, OutputThatIsNoRegularFileIsRefused) {
+    std::ofstream(in_, std::ios::binary) << orvex::EncodeDocument({Graph("x")});
+    for (const char* name : {"pipe.png", "pipe.svg"}) {
+        const QString fifo = dir_.filePath(name);
+        ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        CliRun quick;
+        quick.timeout = std::chrono::seconds(20);
+        const CliResult failed = RunCli({"render", in_, fifo.toStdString()}, quick);
+        EXPECT_EQ(failed.exitCode, 1) << name;
+        EXPECT_THAT(failed.err, testing::HasSubstr("error: Cannot create file \"" + fifo.toStdString() +
+                                                   "\". Not a regular file\n"));
+        struct stat status {};
+        EXPECT_TRUE(::stat(QFile::encodeName(fifo).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+    }
+}
+
+// --scale F gives F times the pixels with the geometry in logical pixels (SVG and PDF keep the logical
+// size); --smooth draws antialiased.
+TEST_F(RenderCli, ScaleAndSmoothing) {
+    const std::string doc = orvex::EncodeDocument({Graph("x^2/5-2", 100, 2)});
+    out_ = dir_.filePath("out.png");
+    ASSERT_EQ(render("--size 300x200", doc), 0);
+    const QImage plain = picture_;
+    ASSERT_EQ(render("--size 300x200 --scale 1", doc), 0);
+    EXPECT_EQ(picture_, plain);
+    ASSERT_EQ(render("--decimal-separator . --size 300x200 --scale 1.5", doc), 0);
+    EXPECT_EQ(picture_.size(), QSize(450, 300));
+    ASSERT_EQ(render("--size 300x200 --scale 2", doc), 0);
+    EXPECT_EQ(picture_.size(), QSize(600, 400));
+    EXPECT_TRUE(at(33, 200) == 0xFFFFFFu && at(34, 200) == 0xC0C0C0u && at(37, 200) == 0xC0C0C0u); // frame
+    const QImage scaled = picture_;
+    ASSERT_EQ(render("--size 300x200 --scale 2 --smooth", doc), 0);
+    EXPECT_EQ(picture_.size(), scaled.size());
+    EXPECT_NE(picture_, scaled);
+    out_ = dir_.filePath("out.svg");
+    ASSERT_EQ(render("--size 300x200 --scale 3 --smooth", doc), 0);
+    EXPECT_TRUE(ReadFile(out_).contains("viewBox=\"0 0 300 200\""));
+    for (const char* usage : {"--scale 0.5", "--scale 5", "--scale two"})
+        EXPECT_EQ(render(usage, doc), 2) << usage;
 }
 
 } // namespace

@@ -92,6 +92,30 @@ class ParamsTest : public QObject, DialogBench<orvex::TParams> {
         QCOMPARE(values(), typed);
     }
 
+    // The program keeps options of its own in the same file (smoothing in its own section): applying the
+    // nine keys leaves every other section, key and comment where and as it was.
+    void applyKeepsEverythingElse() {
+        const QByteArray before = "; kept\n[Limits]\nXMin=-8\nExtra=keep me\n[Smoothing]\nEnabled=1\n"
+                                  "[Quality]\nGraph=50\n[Other]\nKey=value\n";
+        writeFile(before);
+        dlg_->openWithSettings(settings_.get());
+        setValues({"-1", "2,5", "-3", "4", "", "12", "", "Blue", "37"});
+        QTest::mouseClick(find<QPushButton>("Apply"), Qt::LeftButton);
+        QFile file(path_);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> after = file.readAll().split('\n');
+        QList<QByteArray> others;
+        for (const QByteArray& line : after)
+            if (!line.contains('=') || line.startsWith("Extra=") || line.startsWith("Enabled=") ||
+                line.startsWith("Key="))
+                others << line;
+        QCOMPARE(others,
+                 (QList<QByteArray>{"; kept", "[Limits]", "Extra=keep me", "[Smoothing]", "Enabled=1",
+                                    "[Quality]", "[Other]", "Key=value", "[Theme]", "[HintPause]", ""}));
+        QCOMPARE(settings_->readInteger(kSmoothing, "Enabled", 0), 1);
+        QCOMPARE(settings_->readString(kQuality, "Graph", ""), std::string("37"));
+    }
+
     void closingWithoutSavingWritesNothing() {
         writeFile("[Limits]\nXMin=-8\n");
         dlg_->openWithSettings(settings_.get());

@@ -9,24 +9,6 @@
 namespace orvex::test {
 namespace {
 
-// 101 graphs of every kind: joined lines of several widths, points, poles, gaps, the text path's quirks.
-std::vector<TGraphEntry> HundredAndOneGraphs() {
-    const char* const formulas[] = {"sin(x)*5", "cos(x)*x",      "x^2/10",      "x^3/100", "1/x",
-                                    "tg(x)",    "|x|^0.5*3",     "ln(|x|+1)*2", "sh(x/4)", "|sin(2x)|*8-4",
-                                    "2x",       "arcsin(x/5)*3", "x^(-2)",      "sqrt(x)", "-x:3"};
-    std::vector<TGraphEntry> graphs;
-    for (int i = 0; i < 101; ++i) {
-        TGraphEntry entry;
-        entry.Formula = std::string(formulas[i % std::size(formulas)]) + "+" + std::to_string(i / 15);
-        entry.Color = 0x00102030u * static_cast<std::uint32_t>(i + 1) & 0x00FFFFFFu;
-        entry.DrawLines = i % 4 != 0;
-        entry.Quality = 50 + 37 * (i % 5);
-        entry.LineWidth = i % 6;
-        graphs.push_back(entry);
-    }
-    return graphs;
-}
-
 // The picture drawn graph after graph; an error ends the drawing after the graph that raised it.
 QImage OneAfterAnother(QSize size, const ViewTexts& view, const std::vector<TGraphEntry>& graphs) {
     QImage image = FilledImage(size.width(), size.height(), Qt::white);
@@ -74,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Pictures, ConcurrentCurves,
                              return std::string(info.param.name);
                          });
 
-// A redraw with the samples of earlier ones (the same view, other views along x and y, other sizes)
+// A redraw with the samples of earlier ones (the same view, other views along x and y, narrow views)
 // draws the very picture a redraw without them draws, errors included.
 TEST(RememberedSamples, GiveTheSamePicturesAsEvaluatingAgain) {
     std::vector<TGraphEntry> graphs = HundredAndOneGraphs();
@@ -96,7 +78,10 @@ TEST(RememberedSamples, GiveTheSamePicturesAsEvaluatingAgain) {
     for (const ViewTexts& view :
          {ViewTexts{"-5", "5", "-5", "5"}, ViewTexts{"-5", "5", "-5", "5"}, ViewTexts{"-6", "4", "-5", "5"},
           ViewTexts{"-7", "5", "-6", "6"}, ViewTexts{"-5.5", "4.5", "-5", "5"},
-          ViewTexts{"-5", "5", "-5", "5"}, ViewTexts{"-2", "2", "-5", "5"}}) {
+          ViewTexts{"-5", "5", "-5", "5"}, ViewTexts{"-2", "2", "-5", "5"},
+          // Spans where the samples at the graphs' qualities lie beyond the join distance: sampled densely.
+          ViewTexts{"0", "1", "-5", "5"}, ViewTexts{"0", "1", "-5", "5"}, ViewTexts{"0.5", "1.5", "-5", "5"},
+          ViewTexts{"0", "1", "-5", "5"}}) {
         const auto fresh = draw(view, nullptr);
         const auto remembered = draw(view, &memory);
         EXPECT_EQ(remembered.first, fresh.first) << view.xmin << ".." << view.xmax;

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace orvex::test {
@@ -39,6 +40,19 @@ inline QImage FilledImage(int w, int h, const QColor& colour) {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(colour);
     return image;
+}
+
+// 101 graphs of every kind: joined lines of several widths, points, poles, gaps, the text path's quirks.
+inline std::vector<TGraphEntry> HundredAndOneGraphs() {
+    const char* const formulas[] = {"sin(x)*5", "cos(x)*x",      "x^2/10",      "x^3/100", "1/x",
+                                    "tg(x)",    "|x|^0.5*3",     "ln(|x|+1)*2", "sh(x/4)", "|sin(2x)|*8-4",
+                                    "2x",       "arcsin(x/5)*3", "x^(-2)",      "sqrt(x)", "-x:3"};
+    std::vector<TGraphEntry> graphs;
+    for (int i = 0; i < 101; ++i)
+        graphs.push_back({std::string(formulas[i % std::size(formulas)]) + "+" + std::to_string(i / 15),
+                          0x00102030u * static_cast<std::uint32_t>(i + 1) & 0x00FFFFFFu, i % 4 != 0,
+                          50 + 37 * (i % 5), i % 6});
+    return graphs;
 }
 
 // Puts "," in force for one test; the tests' main puts "." in force for all others.
