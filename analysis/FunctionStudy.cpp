@@ -85,8 +85,8 @@ class Study {
         const FormulaAsRead read = ReadFormulaAsEvaluated(formula_);
         s_.formulaCut = read.cut;
         s_.readFormula = read.text;
-        const GraphDerivative first = DeriveGraph(read.text);
-        const GraphDerivative second = DeriveGraphAgain(read.text, first);
+        const GraphDerivative first = DeriveGraph(formula_);
+        const GraphDerivative second = DeriveGraphAgain(formula_, first);
         s_.first = Describe(first);
         s_.second = Describe(second);
         if (grid_.empty()) {

@@ -2,6 +2,7 @@
 
 #include "DiffExpress.h"
 #include "Evaluator.h"
+#include "FormulaAsRead.h"
 #include "FunctionTable.h"
 #include "PreparedFormula.h"
 
@@ -149,7 +150,8 @@ bool EvaluatorReadsWhole(const std::string& text) {
 }
 
 GraphDerivative DeriveGraph(const std::string& formula) {
-    GraphDerivative d = differentiate(DifferentiableText(formula));
+    // The derivative of what is drawn: of a long formula, the part the evaluator reads.
+    GraphDerivative d = differentiate(DifferentiableText(ReadFormulaAsEvaluated(formula).text));
     if (d.method == GraphDerivative::Method::Numeric)
         d.value = firstDifference(EvaluatorOf(formula));
     return d;

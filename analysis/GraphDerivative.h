@@ -17,7 +17,8 @@ using EvaluatorFunction = std::function<bool(double x, long double& y)>;
 //
 // The formula is handed to the differentiation component in that component's language: blanks dropped,
 // Latin letters in lower case, "," as "." and ":" as "/", and |...| as abs(...) paired from the left, as
-// the plot evaluator reads them (so X^2 is differentiated as the x^2 the picture shows). When the
+// the plot evaluator reads them (so X^2 is differentiated as the x^2 the picture shows); of a formula whose
+// prepared text the evaluator cuts at 50 characters, only the part it reads (FormulaAsRead.h). When the
 // component gives a derivative whose text the plot evaluator reads whole (at most 50 characters, and only
 // names it knows: no sgn or exp), the values are the evaluator's on that text (Symbolic). Otherwise they are
 // central differences of the graph's own values (Numeric): step 1e-5 of max(1, |x|) for f', 1e-4 for f'';

@@ -89,6 +89,26 @@ TEST(GraphDerivative, EvaluatorReadsWhole) {
         EXPECT_EQ(EvaluatorReadsWhole(c.text), c.whole) << c.text;
 }
 
+// A formula whose prepared text is cut at 50 characters is drawn without its tail; its derivative is the
+// derivative of what is drawn, symbolic or numeric.
+TEST(GraphDerivative, OfTheDrawnPartOfALongFormula) {
+    for (const char* formula : {"x^3+1+2+3+4+5+6+7+8+9+1+2+3+4+x^2", "lg(x)*1+2+3+4+5+6+7+8+9+1+2+3+x^2"}) {
+        const EvaluatorFunction drawn = EvaluatorOf(formula);
+        const GraphDerivative d = DeriveGraph(formula);
+        const GraphDerivative d2 = DeriveGraphAgain(formula, d);
+        for (double x : {0.5, 1.0, 2.0}) {
+            long double h = 1e-4L, l = 0, r = 0, m = 0;
+            ASSERT_TRUE(drawn(x - h, l) && drawn(x + h, r) && drawn(x, m));
+            const auto d1 = At(d.value, x);
+            const auto second = At(d2.value, x);
+            ASSERT_TRUE(d1 && second) << formula;
+            EXPECT_NEAR(static_cast<double>(*d1), static_cast<double>((r - l) / (2 * h)), 1e-6) << formula;
+            EXPECT_NEAR(static_cast<double>(*second), static_cast<double>((r - 2 * m + l) / (h * h)), 1e-3)
+                << formula;
+        }
+    }
+}
+
 // No value where the graph has none next to x; the evaluator's arithmetic errors pass through.
 TEST(GraphDerivative, NoValueAndErrors) {
     const GraphDerivative root = DeriveGraph("sqrt(x)");
