@@ -2,6 +2,7 @@
 
 #include "EventWait.h"
 #include "GraphDocument.h"
+#include "HeapPolicy.h"
 #include "NumberText.h"
 #include "PlotMapping.h"
 #include "ViewController.h"
@@ -128,6 +129,7 @@ void SpecialPointsPanel::showPoints(const PointSearchResult& result) {
     if (result.generation != generation_ || result.cancelled)
         return;
     searching_ = false;
+    TrimHeapWhenIdle(); // the search's samples are freed by now
     points_ = result.points;
     table_->setRowCount(static_cast<int>(points_.size()));
     for (std::size_t r = 0; r < points_.size(); ++r) {

@@ -4,6 +4,7 @@
 #include "ColorBox.h"
 #include "EventWait.h"
 #include "GraphDocument.h"
+#include "HeapPolicy.h"
 #include "NumberText.h"
 #include "PlotArea.h"
 #include "RedrawRunner.h"
@@ -150,6 +151,7 @@ void ViewController::finishRedraw(const RedrawResult& result) {
     if (result.generation != generation_ || result.cancelled)
         return;
     drawing_ = false;
+    TrimHeapWhenIdle(); // the drawing's samples and pictures are freed by now
     plotBitmap_ = result.picture;
     if (!result.error.isEmpty()) {
         emit redrawFailed(result.error);
