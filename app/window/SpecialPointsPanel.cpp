@@ -21,6 +21,7 @@ namespace {
 const char* const kChooseGraph = "Выберите график в списке графиков.";
 const char* const kSearching = "Поиск особых точек…";
 const char* const kNoPoints = "В видимой области особых точек нет.";
+const char* const kNotDrawn = "Рисунок не построен из-за ошибки: особых точек для показа нет.";
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
@@ -90,6 +91,13 @@ void SpecialPointsPanel::refresh() {
     if (!isVisible()) {
         search_->cancel();
         plotArea_->setMarkers(OverlayLayer::SpecialPoints, {});
+        return;
+    }
+    if (view_->lastRedrawFailed()) {
+        // The picture on screen is not the one the graphs make now, and its error was reported once.
+        search_->cancel();
+        plotArea_->setMarkers(OverlayLayer::SpecialPoints, {});
+        showNote(QString::fromUtf8(kNotDrawn));
         return;
     }
     updateMarkers();

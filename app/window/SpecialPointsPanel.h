@@ -18,7 +18,8 @@ class ViewController;
 
 // The dockable panel "Особые точки": the zeros, minima, maxima and intersections (with the other checked
 // graphs) of the graph chosen in the graph list, inside the x range of the picture on screen, sorted by x.
-// It searches after every redraw, off the GUI thread, and only while it is shown. It marks the points on
+// It searches after every redraw, off the GUI thread, and only while it is shown; after a redraw that
+// ended on an error it lists nothing and says that there is nothing to show. It marks the points on
 // the plot area; the row chosen in the table is marked more strongly and its coordinates are reported.
 class SpecialPointsPanel : public QDockWidget {
     Q_OBJECT

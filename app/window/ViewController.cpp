@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace orvex {
 
 namespace {
@@ -27,6 +29,16 @@ void SetIfChanged(QLineEdit* edit, const std::string& text) {
 }
 
 constexpr QImage::Format kBitmapFormat = QImage::Format_RGB32;
+
+// The same picture but for its size: the same limits, grid, colours and graphs.
+bool SameContent(const PictureSource& a, const PictureSource& b) {
+    const auto sameCurve = [](const PlotCurve& p, const PlotCurve& q) {
+        return p.entry == q.entry && p.colour == q.colour;
+    };
+    return a.view == b.view && a.colours.background == b.colours.background &&
+           a.colours.grid == b.colours.grid && a.colours.labelText == b.colours.labelText &&
+           std::equal(a.curves.begin(), a.curves.end(), b.curves.begin(), b.curves.end(), sameCurve);
+}
 
 } // namespace
 
@@ -121,16 +133,24 @@ void ViewController::redraw() {
     source.size = plotBitmap_.size();
     source.view = view;
     source.colours = ResolvePictureColours(gridColour(), backgroundColour());
+    source.curves = ResolveCurves(c_.document->visibleGraphs());
     QImage picture(source.size, kBitmapFormat);
     picture.fill(source.colours.background);
     try {
         DrawGrid(picture, view, source.colours);
-    } catch (...) {
+    } catch (const std::exception& e) {
         stopDrawing();
         plotBitmap_ = picture; // as the stopped redraw left it
+        const bool report = newFailure(source, QString::fromUtf8(e.what()));
+        emit pictureFailed();
+        if (report)
+            throw;
+        return;
+    } catch (...) {
+        stopDrawing();
+        plotBitmap_ = picture;
         throw;
     }
-    source.curves = ResolveCurves(c_.document->visibleGraphs());
     std::vector<std::string> kept;
     for (const PlotCurve& curve : source.curves)
         kept.push_back(FormulaKey(curve.entry.Formula, DecimalSeparator()));
@@ -154,12 +174,25 @@ void ViewController::finishRedraw(const RedrawResult& result) {
     TrimHeapWhenIdle(); // the drawing's samples and pictures are freed by now
     plotBitmap_ = result.picture;
     if (!result.error.isEmpty()) {
-        emit redrawFailed(result.error);
+        if (newFailure(pendingSource_, result.error))
+            emit redrawFailed(result.error);
+        emit pictureFailed();
         return;
     }
+    failed_ = false;
+    reportedSource_.reset();
     shownSource_ = std::move(pendingSource_);
     c_.image->setPicture(plotBitmap_);
     emit redrawn();
+}
+
+bool ViewController::newFailure(const PictureSource& source, const QString& message) {
+    failed_ = true;
+    if (reportedSource_ && reportedError_ == message && SameContent(*reportedSource_, source))
+        return false;
+    reportedSource_ = source;
+    reportedError_ = message;
+    return true;
 }
 
 void ViewController::waitForPicture(int timeoutMs) {

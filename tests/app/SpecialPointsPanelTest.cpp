@@ -81,6 +81,63 @@ class SpecialPointsPanelTest : public QObject {
         QVERIFY(bench.image().markers().isEmpty());
         QVERIFY(Messages().isEmpty());
     }
+
+    // A graph that overflows spoils the redraw; the error is reported once for that picture, however
+    // often the window redraws it (showing the panel resizes the plot area in steps, a resize, the
+    // search of the panel), and the panel says there is nothing to show.
+    void anErrorIsReportedOncePerPicture() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("overflow.orx"));
+        orvex::testing::WriteAll(path, QByteArray::fromStdString(orvex::EncodeDocument(
+                                           {TGraphEntry{"x^2-1"}, TGraphEntry{"sh(x*3000)"}})));
+        MainWindowBench bench;
+        orvex::SpecialPointsPanel* panel = bench.form().specialPointsPanel();
+        const auto settle = [&] {
+            for (int i = 0; i < 5; ++i) { // the redraws a layout change queues
+                QTest::qWait(20);
+                bench.waitForPicture();
+            }
+            panel->waitForPoints();
+        };
+        const QString overflow = QStringLiteral("Floating point overflow");
+        const QString notDrawn =
+            QStringLiteral("Рисунок не построен из-за ошибки: особых точек для показа нет.");
+
+        bench.form().openDocument(path);
+        settle();
+        QCOMPARE(Messages(), QStringList{overflow});
+        QTest::keyClick(&bench.form(), Qt::Key_F9); // shown: the plot area narrows, redrawn in steps
+        settle();
+        QCOMPARE(Messages(), QStringList{overflow});
+        Choose(bench, 0);
+        settle();
+        QCOMPARE(panel->note()->text(), notDrawn);
+        QCOMPARE(panel->table()->rowCount(), 0);
+        QVERIFY(bench.image().markers().isEmpty());
+        bench.form().resize(bench.form().size() + QSize(120, 40));
+        settle();
+        QCOMPARE(Messages(), QStringList{overflow});
+
+        // Other limits make another picture, which fails anew.
+        QTest::keyClick(&bench.form(), Qt::Key_F10);
+        settle();
+        QCOMPARE(Messages(), (QStringList{overflow, overflow}));
+        // Without the graph the picture is drawn and the panel lists points again; with it, the error is
+        // reported again.
+        bench.form().graphList()->item(1)->setCheckState(Qt::Unchecked);
+        settle();
+        QCOMPARE(panel->table()->rowCount(), 3);
+        bench.form().graphList()->item(1)->setCheckState(Qt::Checked);
+        settle();
+        QCOMPARE(Messages(), (QStringList{overflow, overflow, overflow}));
+        QCOMPARE(panel->note()->text(), notDrawn);
+
+        // Opening the same document again makes the very picture whose error was just reported.
+        bench.form().openDocument(path);
+        settle();
+        QCOMPARE(Messages().size(), 3);
+        QCOMPARE(panel->note()->text(), notDrawn);
+    }
 };
 
 QTEST_MAIN(SpecialPointsPanelTest)
