@@ -60,6 +60,7 @@ class SpecialPointsPanel : public QDockWidget {
     PointSearch* search_;
     std::uint64_t generation_ = 0;
     bool searching_ = false;
+    bool sized_ = false;            // given its width once
     int graph_ = -1;                // the graph whose points are listed
     std::vector<int> otherIndices_; // list positions of the graphs searched for intersections
     std::vector<SpecialPoint> points_;
