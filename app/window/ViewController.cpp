@@ -174,9 +174,10 @@ void ViewController::finishRedraw(const RedrawResult& result) {
     TrimHeapWhenIdle(); // the drawing's samples and pictures are freed by now
     plotBitmap_ = result.picture;
     if (!result.error.isEmpty()) {
-        if (newFailure(pendingSource_, result.error))
-            emit redrawFailed(result.error);
+        const bool report = newFailure(pendingSource_, result.error);
         emit pictureFailed();
+        if (report)
+            emit redrawFailed(result.error);
         return;
     }
     failed_ = false;

@@ -93,7 +93,7 @@ class ViewController : public QObject {
     void redrawn();
     // Drawing the curves ended on an error not reported before; the picture on screen stays as it was.
     void redrawFailed(const QString& message);
-    // A redraw ended on an error, reported or not (after redrawFailed when that is emitted).
+    // A redraw ended on an error, reported or not (before redrawFailed when that is emitted).
     void pictureFailed();
 
   private:
