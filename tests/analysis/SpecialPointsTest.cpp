@@ -1,6 +1,7 @@
 // Special points of formulas with known answers, one table per rule, plus density, cancelling and
 // empty ranges.
 #include "SpecialPoints.h"
+#include "NumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvex {
@@ -309,6 +311,25 @@ TEST(SpecialPointsDensity, FindsEveryZeroAndExtremumOfAFastSine) {
     for (std::size_t i = 0; i < zeros.size(); ++i)
         EXPECT_NEAR(zeros[i], (static_cast<double>(i) - 159) * kPi / 100, 1e-12) << i;
     EXPECT_EQ(extrema, 318);
+}
+
+// A zero at a decimal reads as that decimal, also where the refinement lands on a value that is exactly
+// 0 next to it (x rounded to 15 digits makes x - 0,00001 vanish at the double nearest 1E-5) and stops
+// with a wide bracket: the shortest decimal is taken within the root's resolution only.
+TEST(SpecialPointsText, ZerosReadAsTheirDecimals) {
+    SetDecimalSeparator('.');
+    for (const auto& [formula, expected] : std::vector<std::pair<std::string, std::string>>{
+             {"x-0,00001", "1E-5 "},
+             {"(x-0,999)*(x-1)", "0.999 1 "},
+             {"(x-1)*(x-1,001)", "1 1.001 "},
+             {"(x+2,5)*(x-0,3)*(x-3,00001)", "-2.5 0.3 3.00001 "}}) {
+        std::string zeros;
+        for (const SpecialPoint& p : FindSpecialPoints(FormulaFunction(formula), {}, AnalysisRange{}))
+            if (p.kind == Kind::Zero)
+                zeros += PointText(p.x) + " ";
+        EXPECT_EQ(zeros, expected) << formula;
+    }
+    SetDecimalSeparator('\0');
 }
 
 // How many evaluations a search makes: as many samples as the quality asks for (at least one a pixel
