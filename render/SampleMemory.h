@@ -64,9 +64,6 @@ class FormulaTrail {
     // Ends a pass: its samples become the trail for the next one.
     void end();
 
-    // The bytes this trail holds (for tests).
-    [[nodiscard]] std::size_t bytes() const noexcept { return lastBytes_ + nextBytes_; }
-
   private:
     // A sample as kept: the extended value in its ten bytes, 24 bytes in all instead of 48.
     struct Stored {

@@ -83,24 +83,5 @@ TEST(SampleMemory, NeverHoldsMoreThanItsBudget) {
     EXPECT_GT(kept, kBudget / 3); // it does keep what fits
 }
 
-// Two trails fill the budget; a pass over new x of one of them does not fit beside them, so it is not
-// kept and the trail it would have replaced goes too, which leaves room for the pass after it.
-TEST(SampleMemory, APassThatDoesNotFitMakesRoomForTheNext) {
-    constexpr int kSamples = 14000; // 336 kB and some room to grow
-    SampleMemory memory(std::size_t{1} << 20);
-    FormulaTrail& first = *memory.trailOf(FormulaKey("x", '.'));
-    FormulaTrail& second = *memory.trailOf(FormulaKey("2x", '.'));
-    (void)Pass(first, 0, 0.01, kSamples);
-    (void)Pass(second, 0, 0.01, kSamples);
-    const std::size_t both = memory.usedBytes();
-    ASSERT_EQ(both, first.bytes() + second.bytes());
-    ASSERT_GT(both, std::size_t{700} << 10);
-    EXPECT_EQ(Pass(first, 0.005, 0.01, kSamples), 0);
-    EXPECT_EQ(memory.usedBytes(), second.bytes());
-    EXPECT_EQ(Pass(first, 0.005, 0.01, kSamples), 0);
-    EXPECT_EQ(Pass(first, 0.005, 0.01, kSamples), kSamples);
-    EXPECT_EQ(memory.usedBytes(), both);
-}
-
 } // namespace
 } // namespace orvex
