@@ -90,7 +90,9 @@ void FormulaTrail::record(const RecordedSample& sample) {
         if (recording_)
             next_.assign(last_.begin(), last_.begin() + static_cast<std::ptrdiff_t>(matched_));
     }
-    if (recording_ && makeRoom(1)) {
+    if (!recording_)
+        return;
+    if (makeRoom(1)) {
         next_.push_back(pack(sample));
         return;
     }
