@@ -5,7 +5,9 @@
 #include "ShortestDecimal.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
+#include <iterator>
 
 namespace orvex::analysis {
 
@@ -77,6 +79,7 @@ void CurveScanner::computeScales() {
         medians[b] = medianOf(magnitudes);
     }
     blockScale_.resize(blocks);
+    blockOwnScale_.resize(blocks);
     for (std::size_t b = 0; b < blocks; ++b) {
         const long double left = medians[b > 0 ? b - 1 : b];
         const long double right = medians[b + 1 < blocks ? b + 1 : b];
@@ -85,6 +88,7 @@ void CurveScanner::computeScales() {
             b > 0 && b + 1 < blocks
                 ? std::max(std::min(left, medians[b]), std::min(std::max(left, medians[b]), right))
                 : std::max({left, medians[b], right});
+        blockOwnScale_[b] = around;
         blockScale_[b] = std::max(around, kScaleFloor);
     }
 }
@@ -196,8 +200,12 @@ void CurveScanner::rootBetween(double lo, long double hlo, double hi, long doubl
     const long double limit = kZeroShare * std::max({scale(near), std::fabs(hlo), std::fabs(hhi)});
     if (std::fabs(refined->y) > limit)
         return; // a pole or a jump: the value did not shrink towards the sign change
-    const double shortest =
-        ShortestDecimal(std::min(refined->x, refined->otherEnd), std::max(refined->x, refined->otherEnd));
+    // The bracket is as narrow as x's resolution, unless the refinement stopped early on a value that is
+    // exactly 0: then only that resolution around it is known to hold the root.
+    const double reach = 2 * (2 * DBL_EPSILON * std::fabs(refined->x) + grid_.xTolerance());
+    const double from = std::max(std::min(refined->x, refined->otherEnd), refined->x - reach);
+    const double to = std::min(std::max(refined->x, refined->otherEnd), refined->x + reach);
+    const double shortest = ShortestDecimal(from, to);
     long double y = 0;
     const bool useShortest = shortest != refined->x && h_(shortest, y) && std::fabs(y) <= limit;
     out.roots.push_back(useShortest ? shortest : refined->x);
@@ -210,29 +218,42 @@ void CurveScanner::extremum(const Run& before, const Run& run, const Run& after,
     const std::size_t hi = valued_[after.first];
     const long double ends = std::max(std::fabs(value(lo)), std::fabs(value(hi)));
     // A minimum whose samples all lie above the axis, or a maximum below it, may touch or cross the
-    // axis where no sample shows it.
-    const bool towardsZero = maximum ? value(mid) < 0 : value(mid) > 0;
+    // axis where no sample shows it; so may one whose lowest (highest) sample lies on the axis.
+    const bool towardsZero = maximum ? value(mid) <= 0 : value(mid) >= 0;
     if (extrema == Extrema::TouchingOnly && !(towardsZero && std::fabs(value(mid)) <= kTouchShare * ends))
         return;
     const long double magnitude = std::max(scale(mid), ends);
     const long double limit = kZeroShare * magnitude;
-    const auto refined = RefineExtremum(h_, maximum, {grid_[lo], grid_[mid], grid_[hi]}, curve_.value[mid],
-                                        Interval{grid_[0], grid_[grid_.size() - 1]}, grid_.xTolerance(),
-                                        kFlatShare * magnitude);
-    if (!refined || refined->step > limit)
-        return; // a pole, a gap or a jump, not an extremum
+    // Flat within rounding is judged by the graph's own size, not by the floor under "zero within
+    // rounding": a graph of size 1e-6 is flat at 1e-6 of the flatness of a graph of size 1.
+    const long double flatness = kFlatShare * std::max(ownScale(mid), ends);
+    const auto refined =
+        RefineExtremum(h_, maximum, {grid_[lo], grid_[mid], grid_[hi]}, curve_.value[mid],
+                       Interval{grid_[0], grid_[grid_.size() - 1]}, grid_.xTolerance(), flatness);
+    if (!refined)
+        return; // a pole or a gap
+    if (refined->step > limit && !ApproachesAt(h_, refined->x, refined->y, grid_.step(), grid_.xTolerance()))
+        return; // a jump, not an extremum; a cusp (sqrt(abs(x)) at 0) steps as much, but its values close in
     const bool zero = std::fabs(refined->y) <= limit;
     if (extrema == Extrema::List)
         out.extrema.push_back({refined->x, zero ? 0.0L : refined->y, maximum});
-    if (!towardsZero)
-        return;
+    if (!towardsZero || inZeroStretch(mid))
+        return; // a zero stretch has its zeros at its ends
+    // The side of the axis the samples lie on: that of the neighbours when the middle sample is 0.
+    const long double side = value(mid) != 0 ? value(mid) : value(lo);
     if (zero) {
         out.roots.push_back(refined->x);
-    } else if (opposite(refined->y, value(mid))) {
+    } else if (opposite(refined->y, side)) {
         // The extremum crosses the axis where the samples do not: a root on either side of it.
         rootBetween(grid_[lo], value(lo), refined->x, refined->y, mid, out);
         rootBetween(refined->x, refined->y, grid_[hi], value(hi), mid, out);
     }
+}
+
+bool CurveScanner::inZeroStretch(std::size_t i) const {
+    const auto after = std::upper_bound(stretches_.begin(), stretches_.end(), i,
+                                        [](std::size_t k, const ZeroStretch& s) { return k < s.first; });
+    return after != stretches_.begin() && std::prev(after)->last >= i;
 }
 
 template <typename Visit> void CurveScanner::forEachRun(const Visit& visit) const {

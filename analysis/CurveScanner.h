@@ -73,17 +73,21 @@ class CurveScanner {
     template <typename Visit> void forEachRun(const Visit& visit) const;
     [[nodiscard]] long double value(std::size_t i) const { return values_[i]; }
     [[nodiscard]] long double scale(std::size_t i) const { return blockScale_[i / block_]; }
+    // The same without the floor.
+    [[nodiscard]] long double ownScale(std::size_t i) const { return blockOwnScale_[i / block_]; }
     [[nodiscard]] long double tolerance(std::size_t i) const;
     [[nodiscard]] std::vector<double> mergedRoots(std::vector<double> roots) const;
+    [[nodiscard]] bool inZeroStretch(std::size_t i) const;
 
     const GraphFunction& h_;
     const SampleGrid& grid_;
     const SampledCurve& curve_;
-    std::vector<std::size_t> valued_;     // the samples that have a value, in order
-    const long double* values_;           // the sampled values, zero stretches set to exactly 0
-    std::vector<long double> zeroed_;     // a copy of the values when there are zero stretches
-    std::size_t block_ = 1;               // samples per block of the magnitude
-    std::vector<long double> blockScale_; // the magnitude of h around each block
+    std::vector<std::size_t> valued_;        // the samples that have a value, in order
+    const long double* values_;              // the sampled values, zero stretches set to exactly 0
+    std::vector<long double> zeroed_;        // a copy of the values when there are zero stretches
+    std::size_t block_ = 1;                  // samples per block of the magnitude
+    std::vector<long double> blockScale_;    // the magnitude of h around each block, at least kScaleFloor
+    std::vector<long double> blockOwnScale_; // the same without the floor
     std::vector<ZeroStretch> stretches_;
 };
 

@@ -26,6 +26,12 @@ constexpr double kResolution = 1e-13;
 constexpr int kResolutionSteps = 5;
 // The middle of a flat top is known to about this share of its width.
 constexpr double kMiddleUncertainty = 1e-6;
+// ApproachesAt: the distances shrink by this factor at each step, the departures by at least the other,
+// over at least kApproachSteps steps, down to kApproachFloor times the x resolution.
+constexpr double kApproachShrink = 100;
+constexpr long double kApproachRatio = 2.0L / 3;
+constexpr int kApproachSteps = 3;
+constexpr double kApproachFloor = 1000;
 
 // h turned so that the search always minimises; no value is +infinity.
 class Objective {
@@ -197,6 +203,25 @@ std::optional<RefinedExtremum> RefineExtremum(const GraphFunction& h, bool maxim
     if (fshortest <= fbest || (best != x && fshortest <= fx + flatness))
         return RefinedExtremum{shortest, phi.value(fshortest), search->step};
     return RefinedExtremum{best, phi.value(fbest), search->step};
+}
+
+bool ApproachesAt(const GraphFunction& h, double x, long double y, double reach, double xTolerance) {
+    const double resolution = kApproachFloor * (2 * DBL_EPSILON * std::fabs(x) + xTolerance);
+    long double previous = std::numeric_limits<long double>::infinity();
+    int steps = 0;
+    for (double w = reach; w >= resolution; w /= kApproachShrink, ++steps) {
+        long double departure = 0;
+        for (const double t : {x - w, x + w}) {
+            long double v = 0;
+            if (!h(t, v))
+                return false;
+            departure = std::max(departure, std::fabs(v - y));
+        }
+        if (!(departure <= kApproachRatio * previous))
+            return false;
+        previous = departure;
+    }
+    return steps >= kApproachSteps;
 }
 
 } // namespace orvex::analysis

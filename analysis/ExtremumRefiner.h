@@ -44,4 +44,12 @@ struct Interval {
                                                             const Interval& range, double xTolerance,
                                                             long double flatness);
 
+// True when h's values close in on y as x is approached from both sides: at distances shrinking from
+// `reach` by a hundred at each step (while they stay a thousand times above `xTolerance`), the largest
+// departure from y shrinks at every step, by at least a third. A cusp (sqrt(abs(x)) at 0, abs(x)^0.2)
+// does, however steeply; at a jump the departure levels off at the height of the jump. A point without
+// a value on the way is no approach.
+[[nodiscard]] bool ApproachesAt(const GraphFunction& h, double x, long double y, double reach,
+                                double xTolerance);
+
 } // namespace orvex::analysis

@@ -14,6 +14,12 @@ class SampleGrid {
     // At most this many intervals, however wide the range or high the quality: the same bound as a
     // drawing pass, still many samples per pixel column of any picture.
     static constexpr std::size_t kMaxIntervals = 100000;
+    // Below that, the quality sets the density up to kDenseIntervals or kSamplesPerColumn a pixel column,
+    // whichever is more: over a view so wide that a pixel column spans many samples of the quality, more
+    // samples find nothing more that a picture can show, and they cost the most where each evaluation is
+    // slowest (the evaluator writes numbers beyond 2^60 as text: a hundred times the usual cost).
+    static constexpr std::size_t kDenseIntervals = 20000;
+    static constexpr std::size_t kSamplesPerColumn = 16;
 
     explicit SampleGrid(const AnalysisRange& range);
 

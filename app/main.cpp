@@ -1,6 +1,7 @@
 #include "AppIcon.h"
 #include "AppWindows.h"
 #include "CommandLine.h"
+#include "HeapPolicy.h"
 #include "QtTranslations.h"
 #include "TForm1.h"
 
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
         return Print(orvex::ParseCommandLine(QCoreApplication::arguments()));
     }
 
+    orvex::ApplyHeapPolicy();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvex 1.0 RC2"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.orvex")); // the menu entry's icon

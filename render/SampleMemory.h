@@ -2,6 +2,7 @@
 
 #include "ArithmeticError.h"
 
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -40,6 +41,11 @@ class SampleMemory;
 // evaluating again and without searching. (A view moved along x samples other x: the running x collects
 // its rounding from another start, and the evaluator sees that in x's 15 digits.) Whoever uses it holds
 // lock() for the length of a pass.
+//
+// A pass that takes samples of the last one only (the same x, or fewer of them when it ends early)
+// stores nothing and leaves the trail as it is; one that departs from it stores its own samples, which
+// replace the last ones at its end, as far as the memory's budget lets it: a pass that would overspend
+// it is not kept, and the last one goes too.
 class FormulaTrail {
   public:
     explicit FormulaTrail(SampleMemory& memory) : memory_(memory) {}
@@ -51,49 +57,79 @@ class FormulaTrail {
 
     // Starts a pass: from here on find() walks the last pass and record() builds the new one.
     void begin();
-    // The outcome the last pass had at this very x, if it took it. Samples must come in increasing x.
+    // The outcome the last pass had at this very x, if it took it; valid until the next call. Samples
+    // must come in increasing x.
     [[nodiscard]] const SampleOutcome* find(double x);
     void record(const RecordedSample& sample);
-    // Ends a pass: its samples become the trail for the next one (within the memory's budget).
+    // Ends a pass: its samples become the trail for the next one.
     void end();
 
   private:
+    // A sample as kept: the extended value in its ten bytes, 24 bytes in all instead of 48.
+    struct Stored {
+        double x;
+        std::array<unsigned char, 10> value;
+        SampleOutcome::Kind kind;
+        std::uint8_t error;
+    };
+
+    [[nodiscard]] static Stored pack(const RecordedSample& sample);
+    [[nodiscard]] static SampleOutcome unpack(const Stored& stored);
+    [[nodiscard]] static bool same(const Stored& stored, const RecordedSample& sample);
+    // Makes room for `more` samples in next_ within the budget; false when the budget is spent.
+    [[nodiscard]] bool makeRoom(std::size_t more);
+    void releaseNext();
+    void releaseLast();
+
     SampleMemory& memory_;
     std::mutex mutex_;
-    std::vector<RecordedSample> last_;
-    std::vector<RecordedSample> next_;
-    std::size_t cursor_ = 0;
-    bool recording_ = true;
+    std::vector<Stored> last_;
+    std::vector<Stored> next_;
+    std::size_t lastBytes_ = 0; // taken from the budget for last_ and next_
+    std::size_t nextBytes_ = 0;
+    std::size_t cursor_ = 0;  // where find() is in last_
+    std::size_t matched_ = 0; // samples of this pass equal to the first samples of last_
+    bool departed_ = false;   // this pass took a sample that last_ does not have at that place
+    bool recording_ = true;   // once departed: next_ holds every sample of this pass so far
+    SampleOutcome found_;
 };
 
-// The trails of the formulas of recent redraws. Bounded: a pass whose samples would overspend the budget
-// is not kept.
+// The trails of the formulas of recent redraws. Bounded: every trail's storage, kept or being recorded,
+// is taken from one budget of bytes, and a pass that would overspend it is not kept.
 class SampleMemory {
   public:
-    // About 1.5 million samples (32 bytes each, some 48 MiB at the most): 700 graphs of 2000 samples.
-    explicit SampleMemory(std::size_t sampleBudget = 1'500'000);
+    // 48 MiB: two million samples, 1000 graphs of 2000 samples or 20 of the longest passes.
+    static constexpr std::size_t kDefaultBudget = std::size_t{48} << 20;
+
+    explicit SampleMemory(std::size_t budgetBytes = kDefaultBudget);
 
     // The trail of a formula (named by FormulaKey), made on first use.
     [[nodiscard]] std::shared_ptr<FormulaTrail> trailOf(const std::string& key);
     // Forgets every formula not named here (the graphs a redraw no longer draws).
     void keepOnly(const std::vector<std::string>& keys);
 
+    // The bytes the trails hold now (for tests); never more than the budget.
+    [[nodiscard]] std::size_t usedBytes() const noexcept { return budget_ - free_.load(); }
+
   private:
     friend class FormulaTrail;
-    // Takes `samples` from the budget; false (nothing taken) when it would be overspent.
-    bool take(std::size_t samples);
-    void giveBack(std::size_t samples);
+    // Takes `bytes` from the budget; false (nothing taken) when it would be overspent.
+    bool take(std::size_t bytes);
+    void giveBack(std::size_t bytes);
 
     std::mutex mutex_;
     std::unordered_map<std::string, std::shared_ptr<FormulaTrail>> formulas_;
+    const std::size_t budget_;
     std::atomic<std::size_t> free_;
 };
 
 inline const SampleOutcome* FormulaTrail::find(double x) {
     while (cursor_ < last_.size() && last_[cursor_].x < x)
         ++cursor_;
-    if (cursor_ < last_.size() && last_[cursor_].x == x)
-        return &last_[cursor_].outcome;
+    if (cursor_ < last_.size() && last_[cursor_].x == x) {
+        found_ = unpack(last_[cursor_]);
+        return &found_;
+    }
     return nullptr;
 }
 

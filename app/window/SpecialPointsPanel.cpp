@@ -2,12 +2,16 @@
 
 #include "EventWait.h"
 #include "GraphDocument.h"
+#include "HeapPolicy.h"
 #include "NumberText.h"
 #include "PlotMapping.h"
 #include "ViewController.h"
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QMainWindow>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -20,6 +24,7 @@ namespace {
 const char* const kChooseGraph = "Выберите график в списке графиков.";
 const char* const kSearching = "Поиск особых точек…";
 const char* const kNoPoints = "В видимой области особых точек нет.";
+const char* const kNotDrawn = "Рисунок не построен из-за ошибки: особых точек для показа нет.";
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
@@ -55,6 +60,7 @@ SpecialPointsPanel::SpecialPointsPanel(GraphDocument* document, ViewController* 
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6); // one line a row
     layout->addWidget(note_);
     layout->addWidget(table_, 1);
     setWidget(body);
@@ -69,9 +75,16 @@ SpecialPointsPanel::~SpecialPointsPanel() {
 }
 
 QSize SpecialPointsPanel::sizeHint() const {
-    // Wide enough for a type, x and y of twelve digits each without scrolling.
-    return {fontMetrics().horizontalAdvance(QStringLiteral("Пересечение с 10: x^2 -0,000123456789012 ")) * 2,
-            QDockWidget::sizeHint().height()};
+    // Wide enough for the type of an intersection and x and y of twelve digits each, side by side.
+    const QFontMetrics metrics = table_->fontMetrics();
+    const int padding =
+        2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1) + 2;
+    const int number = metrics.horizontalAdvance(QStringLiteral("-0,847127088383")) + padding;
+    const int type = metrics.horizontalAdvance(QStringLiteral("Пересечение с 10")) + padding;
+    const QMargins margins = widget()->layout()->contentsMargins();
+    const int chrome = table_->verticalScrollBar()->sizeHint().width() + 2 * table_->frameWidth() +
+                       margins.left() + margins.right();
+    return {type + 2 * number + chrome, QDockWidget::sizeHint().height()};
 }
 
 void SpecialPointsPanel::showNote(const QString& text) {
@@ -89,6 +102,13 @@ void SpecialPointsPanel::refresh() {
     if (!isVisible()) {
         search_->cancel();
         plotArea_->setMarkers(OverlayLayer::SpecialPoints, {});
+        return;
+    }
+    if (view_->lastRedrawFailed()) {
+        // The picture on screen is not the one the graphs make now, and its error was reported once.
+        search_->cancel();
+        plotArea_->setMarkers(OverlayLayer::SpecialPoints, {});
+        showNote(QString::fromUtf8(kNotDrawn));
         return;
     }
     updateMarkers();
@@ -128,11 +148,13 @@ void SpecialPointsPanel::showPoints(const PointSearchResult& result) {
     if (result.generation != generation_ || result.cancelled)
         return;
     searching_ = false;
+    TrimHeapWhenIdle(); // the search's samples are freed by now
     points_ = result.points;
     table_->setRowCount(static_cast<int>(points_.size()));
     for (std::size_t r = 0; r < points_.size(); ++r) {
         const SpecialPoint& p = points_[r];
         QString kind;
+        QString tip;
         switch (p.kind) {
         case SpecialPoint::Kind::Zero:
             kind = QStringLiteral("Нуль");
@@ -145,12 +167,17 @@ void SpecialPointsPanel::showPoints(const PointSearchResult& result) {
             break;
         case SpecialPoint::Kind::Intersection: {
             const int other = otherIndices_.at(static_cast<std::size_t>(p.other));
-            kind = QStringLiteral("Пересечение с %1: %2").arg(other + 1).arg(document_->itemText(other));
+            kind = QStringLiteral("Пересечение с %1").arg(other + 1);
+            // The other graph's formula would crowd x and y out of the panel: it is the cell's hint.
+            tip = QStringLiteral("Пересечение с графиком %1: %2")
+                      .arg(other + 1)
+                      .arg(document_->itemText(other));
             break;
         }
         }
         const int row = static_cast<int>(r);
         table_->setItem(row, 0, Cell(kind));
+        table_->item(row, 0)->setToolTip(tip);
         table_->setItem(row, 1, Cell(Text(PointText(p.x))));
         table_->setItem(row, 2, Cell(Text(PointText(p.y))));
     }
@@ -203,6 +230,13 @@ void SpecialPointsPanel::waitForPoints(int timeoutMs) {
 
 void SpecialPointsPanel::showEvent(QShowEvent* event) {
     QDockWidget::showEvent(event);
+    if (!sized_ && !isFloating()) {
+        // The first time it is shown the window gives it the width its columns need (as far as the plot
+        // area leaves room); afterwards it keeps whatever width the user gives it.
+        sized_ = true;
+        if (auto* window = qobject_cast<QMainWindow*>(parentWidget()))
+            window->resizeDocks({this}, {sizeHint().width()}, Qt::Horizontal);
+    }
     refresh();
 }
 

@@ -18,7 +18,8 @@ class ViewController;
 
 // The dockable panel "Особые точки": the zeros, minima, maxima and intersections (with the other checked
 // graphs) of the graph chosen in the graph list, inside the x range of the picture on screen, sorted by x.
-// It searches after every redraw, off the GUI thread, and only while it is shown. It marks the points on
+// It searches after every redraw, off the GUI thread, and only while it is shown; after a redraw that
+// ended on an error it lists nothing and says that there is nothing to show. It marks the points on
 // the plot area; the row chosen in the table is marked more strongly and its coordinates are reported.
 class SpecialPointsPanel : public QDockWidget {
     Q_OBJECT
@@ -59,6 +60,7 @@ class SpecialPointsPanel : public QDockWidget {
     PointSearch* search_;
     std::uint64_t generation_ = 0;
     bool searching_ = false;
+    bool sized_ = false;            // given its width once
     int graph_ = -1;                // the graph whose points are listed
     std::vector<int> otherIndices_; // list positions of the graphs searched for intersections
     std::vector<SpecialPoint> points_;

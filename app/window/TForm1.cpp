@@ -177,6 +177,7 @@ void TForm1::createSpecialPointsPanel() {
     connect(command, &QAction::toggled, points_, &QWidget::setVisible);
     connect(points_->toggleViewAction(), &QAction::toggled, command, &QAction::setChecked);
     connect(view_, &ViewController::redrawn, points_, &SpecialPointsPanel::refresh);
+    connect(view_, &ViewController::pictureFailed, points_, &SpecialPointsPanel::refresh);
     connect(clBox1_, &QListWidget::itemSelectionChanged, points_, &SpecialPointsPanel::refresh);
 }
 

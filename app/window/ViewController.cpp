@@ -5,12 +5,15 @@
 #include "DevicePixels.h"
 #include "EventWait.h"
 #include "GraphDocument.h"
+#include "HeapPolicy.h"
 #include "NumberText.h"
 #include "PlotArea.h"
 #include "RedrawRunner.h"
 
 #include <QLineEdit>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace orvex {
 
@@ -24,6 +27,16 @@ void SetIfChanged(QLineEdit* edit, const std::string& text) {
     const QString value = QString::fromStdString(text);
     if (edit->text() != value)
         edit->setText(value);
+}
+
+// The same picture but for its size: the same limits, grid, colours and graphs.
+bool SameContent(const PictureSource& a, const PictureSource& b) {
+    const auto sameCurve = [](const PlotCurve& p, const PlotCurve& q) {
+        return p.entry == q.entry && p.colour == q.colour;
+    };
+    return a.view == b.view && a.colours.background == b.colours.background &&
+           a.colours.grid == b.colours.grid && a.colours.labelText == b.colours.labelText &&
+           std::equal(a.curves.begin(), a.curves.end(), b.curves.begin(), b.curves.end(), sameCurve);
 }
 
 } // namespace
@@ -127,16 +140,24 @@ void ViewController::redraw() {
     source.view = view;
     source.colours = ResolvePictureColours(gridColour(), backgroundColour());
     source.smooth = smooth_;
+    source.curves = ResolveCurves(c_.document->visibleGraphs());
     QImage picture = MakePicture(source.size, plotBitmap_.devicePixelRatio());
     picture.fill(source.colours.background);
     try {
         DrawGrid(picture, view, source.colours, smooth_);
-    } catch (...) {
+    } catch (const std::exception& e) {
         stopDrawing();
         plotBitmap_ = picture; // as the stopped redraw left it
+        const bool report = newFailure(source, QString::fromUtf8(e.what()));
+        emit pictureFailed();
+        if (report)
+            throw;
+        return;
+    } catch (...) {
+        stopDrawing();
+        plotBitmap_ = picture;
         throw;
     }
-    source.curves = ResolveCurves(c_.document->visibleGraphs());
     std::vector<std::string> kept;
     for (const PlotCurve& curve : source.curves)
         kept.push_back(FormulaKey(curve.entry.Formula, DecimalSeparator()));
@@ -158,14 +179,29 @@ void ViewController::finishRedraw(const RedrawResult& result) {
     if (result.generation != generation_ || result.cancelled)
         return;
     drawing_ = false;
+    TrimHeapWhenIdle(); // the drawing's samples and pictures are freed by now
     plotBitmap_ = result.picture;
     if (!result.error.isEmpty()) {
-        emit redrawFailed(result.error);
+        const bool report = newFailure(pendingSource_, result.error);
+        emit pictureFailed();
+        if (report)
+            emit redrawFailed(result.error);
         return;
     }
+    failed_ = false;
+    reportedSource_.reset();
     shownSource_ = std::move(pendingSource_);
     c_.image->setPicture(plotBitmap_);
     emit redrawn();
+}
+
+bool ViewController::newFailure(const PictureSource& source, const QString& message) {
+    failed_ = true;
+    if (reportedSource_ && reportedError_ == message && SameContent(*reportedSource_, source))
+        return false;
+    reportedSource_ = source;
+    reportedError_ = message;
+    return true;
 }
 
 void ViewController::waitForPicture(int timeoutMs) {

@@ -11,6 +11,8 @@
 #include <QPoint>
 #include <QString>
 
+#include <optional>
+
 class QLineEdit;
 
 namespace orvex {
@@ -43,6 +45,12 @@ struct ViewControls {
 // redraw cancels the one in progress, and only a complete picture of the newest redraw is shown. Errors
 // of the preparation propagate to the caller; an error while drawing the curves arrives later through
 // `redrawFailed` and leaves the picture on screen as it was.
+//
+// An error is reported once for the picture it spoils: one change often redraws several times (a dock
+// shown resizes the plot area in steps, a message box lets the window lay itself out again), and a
+// redraw of the same graphs, limits and colours at another size fails the same way. Such a repeat
+// neither throws nor signals `redrawFailed`; only `pictureFailed` tells of it. A picture completed in
+// between, or a change of what is drawn, makes the next error new again.
 class ViewController : public QObject {
     Q_OBJECT
   public:
@@ -64,6 +72,8 @@ class ViewController : public QObject {
 
     // True from a redraw's start until its picture is shown or it failed or was superseded.
     [[nodiscard]] bool isDrawing() const noexcept { return drawing_; }
+    // True when the newest redraw that got as far as drawing ended on an error.
+    [[nodiscard]] bool lastRedrawFailed() const noexcept { return failed_; }
     // Processes events until no redraw is in progress (or `timeoutMs` passed). For callers that need the
     // finished picture at once, such as tests.
     void waitForPicture(int timeoutMs = 60000);
@@ -88,13 +98,17 @@ class ViewController : public QObject {
   signals:
     // A redraw reached its end and the new picture is on screen.
     void redrawn();
-    // Drawing the curves ended on an error; the picture on screen stays as it was.
+    // Drawing the curves ended on an error not reported before; the picture on screen stays as it was.
     void redrawFailed(const QString& message);
+    // A redraw ended on an error, reported or not (before redrawFailed when that is emitted).
+    void pictureFailed();
 
   private:
     void resizePlotBitmap();
     void stopDrawing();
     void finishRedraw(const RedrawResult& result);
+    // Records that a redraw of `source` failed with `message`; true when that is to be reported.
+    [[nodiscard]] bool newFailure(const PictureSource& source, const QString& message);
     [[nodiscard]] std::uint32_t gridColour() const;
     [[nodiscard]] std::uint32_t backgroundColour() const;
 
@@ -107,6 +121,9 @@ class ViewController : public QObject {
     bool smooth_ = false;
     PictureSource pendingSource_;
     PictureSource shownSource_;
+    bool failed_ = false;
+    std::optional<PictureSource> reportedSource_; // of the failure reported last, while it holds
+    QString reportedError_;
 };
 
 } // namespace orvex

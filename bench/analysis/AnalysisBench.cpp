@@ -90,6 +90,43 @@ void samplesOnly(benchmark::State& state, std::size_t otherCount) {
     state.counters["calls"] = static_cast<double>(graphs.size() * (kIntervals + 1));
 }
 
+// An extreme view: x in 48 brackets over -1E300..0, where every evaluation writes numbers beyond 2^60
+// as text (some 20 us each), alone and with four copies as other graphs, at the 564 columns of
+// orvex-cli and at 1900; beside it the evaluations of one drawing pass over that view (100001 samples),
+// which is what a search used to take for each graph.
+const char* const kBrackets = "((((((((((((((((((((((((x))))))))))))))))))))))))";
+
+void extremeSearch(benchmark::State& state, std::size_t otherCount, int columns) {
+    const orvex::GraphFunction f = orvex::FormulaFunction(kBrackets);
+    const std::vector<orvex::GraphFunction> others(otherCount, f);
+    orvex::AnalysisRange range;
+    range.xmin = -1e300;
+    range.xmax = 0;
+    range.quality = 100;
+    range.columns = columns;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orvex::FindSpecialPoints(f, others, range).size());
+}
+
+void extremeDrawingSamples(benchmark::State& state) {
+    const orvex::GraphFunction f = orvex::FormulaFunction(kBrackets);
+    constexpr int kSamples = 100000;
+    for (auto _ : state) {
+        for (int i = 0; i <= kSamples; ++i) {
+            long double y = 0;
+            benchmark::DoNotOptimize(f(-1e300 + 1e300 * i / kSamples, y));
+            benchmark::DoNotOptimize(y);
+        }
+    }
+}
+
+BENCHMARK_CAPTURE(extremeSearch, alone_564_columns, 0, 564)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(extremeSearch, alone_1900_columns, 0, 1900)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(extremeSearch, with_4_others_564_columns, 4, 564)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(extremeDrawingSamples)->Unit(benchmark::kMillisecond);
+
 BENCHMARK_CAPTURE(search, alone, 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(samplesOnly, alone, 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(search, with_100_others, 100)->Unit(benchmark::kMillisecond);

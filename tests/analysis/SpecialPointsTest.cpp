@@ -1,6 +1,7 @@
 // Special points of formulas with known answers, one table per rule, plus density, cancelling and
 // empty ranges.
 #include "SpecialPoints.h"
+#include "NumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvex {
@@ -238,6 +240,54 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"AcrossPole", "1/x", {"-1/x"}, -5, 5, {}}),
     CaseName);
 
+// A sample that lands exactly on a zero (here at x = 1, a point of the grid) must not hide a second zero
+// next to it, of the graph or of the difference of two.
+INSTANTIATE_TEST_SUITE_P(
+    ZeroOnASample, SpecialPointsTest,
+    ::testing::Values(
+        Case{"SecondZeroRight", "(x-1)*(x-1,001)", {}, -5, 5, {Z(1), Min(1.0005, -2.5e-7L), Z(1.001)}},
+        Case{"SecondZeroLeft", "(x-0,999)*(x-1)", {}, -5, 5, {Z(0.999), Min(0.9995, -2.5e-7L), Z(1)}},
+        Case{"FromAbove", "(1-x)*(x-1,0001)", {}, -5, 5, {Z(1), Max(1.00005, 2.5e-9L), Z(1.0001)}},
+        Case{"SecondIntersection",
+             "x^2",
+             {"2,001*x-1,001"},
+             -5,
+             5,
+             {Z(0), Min(0, 0), I(0, 1, 1), I(0, 1.001, 1.002001L)}}),
+    CaseName);
+
+// A cusp: the slope grows without bound towards the extremum, so the values at the ends of the last,
+// tiny bracket differ far more than rounding, as across a jump; but they close in on the extremum.
+INSTANTIATE_TEST_SUITE_P(
+    Cusps, SpecialPointsTest,
+    ::testing::Values(
+        Case{"RootOfAbs", "sqrt(abs(x))", {}, -5, 5, {Z(0), Min(0, 0)}},
+        Case{"RaisedRoot", "sqrt(abs(x))+1", {}, -5, 5, {Min(0, 1)}},
+        Case{
+            "TopBetweenSamples", "2-sqrt(abs(x-0,1234))", {}, -5, 5, {Z(-3.8766), Max(0.1234, 2), Z(4.1234)}},
+        Case{"FifthRoot", "abs(x-1)^0,2+2", {}, -5, 5, {Min(1, 2)}},
+        Case{"Touching", "sqrt(abs(x-1))", {"-sqrt(abs(x-1))"}, -5, 5, {Z(1), Min(1, 0), I(0, 1, 0)}}),
+    CaseName);
+
+// A graph of size 1e-6 has its extrema as precisely as one of size 1.
+INSTANTIATE_TEST_SUITE_P(SmallGraphs, SpecialPointsTest,
+                         ::testing::Values(Case{"Sine",
+                                                "0,000001*sin(x)",
+                                                {},
+                                                -5,
+                                                5,
+                                                {Max(-1.5 * kPi, 1e-6L), Z(-kPi), Min(-0.5 * kPi, -1e-6L),
+                                                 Z(0), Max(0.5 * kPi, 1e-6L), Z(kPi),
+                                                 Min(1.5 * kPi, -1e-6L)}},
+                                           Case{"Cosine",
+                                                "0,00000001*cos(x)",
+                                                {},
+                                                -4,
+                                                4,
+                                                {Min(-kPi, -1e-8L), Z(-0.5 * kPi), Max(0, 1e-8L),
+                                                 Z(0.5 * kPi), Min(kPi, -1e-8L)}}),
+                         CaseName);
+
 INSTANTIATE_TEST_SUITE_P(EmptyRange, SpecialPointsTest,
                          ::testing::Values(Case{"Point", "x-1", {}, 1, 1, {}},
                                            Case{"Reversed", "x-1", {}, 2, 0, {}}),
@@ -262,6 +312,68 @@ TEST(SpecialPointsDensity, FindsEveryZeroAndExtremumOfAFastSine) {
         EXPECT_NEAR(zeros[i], (static_cast<double>(i) - 159) * kPi / 100, 1e-12) << i;
     EXPECT_EQ(extrema, 318);
 }
+
+// A zero at a decimal reads as that decimal, also where the refinement lands on a value that is exactly
+// 0 next to it (x rounded to 15 digits makes x - 0,00001 vanish at the double nearest 1E-5) and stops
+// with a wide bracket: the shortest decimal is taken within the root's resolution only.
+TEST(SpecialPointsText, ZerosReadAsTheirDecimals) {
+    SetDecimalSeparator('.');
+    for (const auto& [formula, expected] : std::vector<std::pair<std::string, std::string>>{
+             {"x-0,00001", "1E-5 "},
+             {"(x-0,999)*(x-1)", "0.999 1 "},
+             {"(x-1)*(x-1,001)", "1 1.001 "},
+             {"(x+2,5)*(x-0,3)*(x-3,00001)", "-2.5 0.3 3.00001 "}}) {
+        std::string zeros;
+        for (const SpecialPoint& p : FindSpecialPoints(FormulaFunction(formula), {}, AnalysisRange{}))
+            if (p.kind == Kind::Zero)
+                zeros += PointText(p.x) + " ";
+        EXPECT_EQ(zeros, expected) << formula;
+    }
+    SetDecimalSeparator('\0');
+}
+
+// How many evaluations a search makes: as many samples as the quality asks for (at least one a pixel
+// column) over ordinary views; over views so wide that a pixel column spans hundreds of those, sixteen a
+// column (at least 20000), however slow each evaluation is (the evaluator writes x beyond 2^60 as text).
+struct Cost {
+    const char* name;
+    double xmin;
+    double xmax;
+    int quality;
+    int columns;
+    int atLeast;
+    int atMost;
+};
+
+class SpecialPointsCost : public ::testing::TestWithParam<Cost> {};
+
+TEST_P(SpecialPointsCost, SamplesAsTheViewNeeds) {
+    const Cost& c = GetParam();
+    std::atomic<int> calls = 0;
+    const GraphFunction x = [&calls](double t, long double& y) {
+        ++calls;
+        y = t;
+        return true;
+    };
+    AnalysisRange range;
+    range.xmin = c.xmin;
+    range.xmax = c.xmax;
+    range.quality = c.quality;
+    range.columns = c.columns;
+    const auto points = FindSpecialPoints(x, {x}, range);
+    EXPECT_GE(calls.load(), c.atLeast);
+    EXPECT_LE(calls.load(), c.atMost);
+    ASSERT_FALSE(points.empty());
+    EXPECT_EQ(points.front().kind, Kind::Zero);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Views, SpecialPointsCost,
+    ::testing::Values(Cost{"Ordinary", -5, 5, 200, 1900, 2 * 2001, 2 * 2001 + 100},
+                      Cost{"Wide", -100, 100, 200, 564, 2 * 20001, 2 * 20001 + 100},
+                      Cost{"Extreme", -1e300, 0, 100, 564, 2 * 20001, 2 * 20001 + 100},
+                      Cost{"ExtremeWidePicture", -1e300, 0, 100, 1900, 2 * 30401, 2 * 30401 + 100}),
+    [](const ::testing::TestParamInfo<Cost>& info) { return std::string(info.param.name); });
 
 TEST(SpecialPointsCancel, StopsSoonAfterTheFlagIsSet) {
     std::atomic<bool> cancel = false;

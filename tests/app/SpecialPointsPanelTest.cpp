@@ -53,9 +53,9 @@ class SpecialPointsPanelTest : public QObject {
         bench.waitForPicture();
         panel->waitForPoints();
         QCOMPARE(Rows(panel->table()),
-                 (QStringList{"Пересечение с 3: 5 -2.44948974278 5", "Нуль -1 0", "Пересечение с 2: x+1 -1 0",
-                              "Минимум 0 -1", "Нуль 1 0", "Пересечение с 2: x+1 2 3",
-                              "Пересечение с 3: 5 2.44948974278 5"}));
+                 (QStringList{"Пересечение с 3 -2.44948974278 5", "Нуль -1 0", "Пересечение с 2 -1 0",
+                              "Минимум 0 -1", "Нуль 1 0", "Пересечение с 2 2 3",
+                              "Пересечение с 3 2.44948974278 5"}));
         QCOMPARE(bench.image().markers().size(), 7);
         QVERIFY(std::none_of(bench.image().markers().begin(), bench.image().markers().end(),
                              [](const orvex::PlotMarker& m) { return m.strong; }));
@@ -73,13 +73,113 @@ class SpecialPointsPanelTest : public QObject {
         bench.apply();
         panel->waitForPoints();
         QCOMPARE(Rows(panel->table()),
-                 (QStringList{"Нуль 1 0", "Пересечение с 2: x+1 2 3", "Пересечение с 3: 5 2.44948974278 5"}));
+                 (QStringList{"Нуль 1 0", "Пересечение с 2 2 3", "Пересечение с 3 2.44948974278 5"}));
 
         // F9 again hides it, and the markers go with it.
         QTest::keyClick(&bench.form(), Qt::Key_F9);
         QVERIFY(!panel->isVisible());
         QVERIFY(bench.image().markers().isEmpty());
         QVERIFY(Messages().isEmpty());
+    }
+
+    // At the width the panel first gets in the window, its table shows the type, x and y of every row in
+    // full; an intersection names the other graph by its number, its formula is the cell's hint.
+    void showsTypeXAndYAtItsFirstWidth() {
+        MainWindowBench bench;
+        for (const char* formula :
+             {"x^3/10-x+0,123456", "sin(x)*3-0,000123", "x/3-0,5", "2-x^2/7", "cos(2*x)*2,5", "0,7*x+0,333"})
+            QVERIFY(bench.form().document().append(TGraphEntry{formula, 0, true, 100, 1},
+                                                   QString::fromLatin1(formula)));
+        bench.apply();
+        QTest::keyClick(&bench.form(), Qt::Key_F9);
+        Choose(bench, 0);
+        bench.waitForPicture();
+        orvex::SpecialPointsPanel* panel = bench.form().specialPointsPanel();
+        panel->waitForPoints();
+        QTableWidget* table = panel->table();
+        QVERIFY(table->rowCount() > 10);
+        QCoreApplication::processEvents();
+        int shown = 0;
+        for (int c = 0; c < 3; ++c) {
+            int widest = 0;
+            for (int r = 0; r < table->rowCount(); ++r)
+                widest = std::max(widest, table->fontMetrics().horizontalAdvance(table->item(r, c)->text()));
+            QVERIFY2(table->columnWidth(c) > widest, qPrintable(QString::number(c)));
+            shown += table->columnWidth(c);
+        }
+        QVERIFY2(shown <= table->viewport()->width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(shown).arg(table->viewport()->width())));
+        QVERIFY(bench.image().width() >= 300); // the picture keeps a fair share of the window
+        int intersections = 0;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            const QString type = table->item(r, 0)->text();
+            if (!type.startsWith(QStringLiteral("Пересечение")))
+                continue;
+            ++intersections;
+            const int other = type.section(' ', -1).toInt();
+            QCOMPARE(type, QStringLiteral("Пересечение с %1").arg(other));
+            QCOMPARE(table->item(r, 0)->toolTip(), QStringLiteral("Пересечение с графиком %1: %2")
+                                                       .arg(other)
+                                                       .arg(bench.form().document().itemText(other - 1)));
+        }
+        QVERIFY(intersections > 5);
+    }
+
+    // A graph that overflows spoils the redraw; the error is reported once for that picture, however
+    // often the window redraws it (showing the panel resizes the plot area in steps, a resize, the
+    // search of the panel), and the panel says there is nothing to show.
+    void anErrorIsReportedOncePerPicture() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("overflow.orx"));
+        orvex::testing::WriteAll(path, QByteArray::fromStdString(orvex::EncodeDocument(
+                                           {TGraphEntry{"x^2-1"}, TGraphEntry{"sh(x*3000)"}})));
+        MainWindowBench bench;
+        orvex::SpecialPointsPanel* panel = bench.form().specialPointsPanel();
+        const auto settle = [&] {
+            for (int i = 0; i < 5; ++i) { // the redraws a layout change queues
+                QTest::qWait(20);
+                bench.waitForPicture();
+            }
+            panel->waitForPoints();
+        };
+        const QString overflow = QStringLiteral("Floating point overflow");
+        const QString notDrawn =
+            QStringLiteral("Рисунок не построен из-за ошибки: особых точек для показа нет.");
+
+        bench.form().openDocument(path);
+        settle();
+        QCOMPARE(Messages(), QStringList{overflow});
+        QTest::keyClick(&bench.form(), Qt::Key_F9); // shown: the plot area narrows, redrawn in steps
+        settle();
+        QCOMPARE(Messages(), QStringList{overflow});
+        Choose(bench, 0);
+        settle();
+        QCOMPARE(panel->note()->text(), notDrawn);
+        QCOMPARE(panel->table()->rowCount(), 0);
+        QVERIFY(bench.image().markers().isEmpty());
+        bench.form().resize(bench.form().size() + QSize(120, 40));
+        settle();
+        QCOMPARE(Messages(), QStringList{overflow});
+
+        // Other limits make another picture, which fails anew.
+        QTest::keyClick(&bench.form(), Qt::Key_F10);
+        settle();
+        QCOMPARE(Messages(), (QStringList{overflow, overflow}));
+        // Without the graph the picture is drawn and the panel lists points again; with it, the error is
+        // reported again.
+        bench.form().graphList()->item(1)->setCheckState(Qt::Unchecked);
+        settle();
+        QCOMPARE(panel->table()->rowCount(), 3);
+        bench.form().graphList()->item(1)->setCheckState(Qt::Checked);
+        settle();
+        QCOMPARE(Messages(), (QStringList{overflow, overflow, overflow}));
+        QCOMPARE(panel->note()->text(), notDrawn);
+
+        // Opening the same document again makes the very picture whose error was just reported.
+        bench.form().openDocument(path);
+        settle();
+        QCOMPARE(Messages().size(), 3);
+        QCOMPARE(panel->note()->text(), notDrawn);
     }
 };
 
