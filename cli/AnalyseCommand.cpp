@@ -1,5 +1,6 @@
 // orvex-cli analyse: the special points of a graph (zeros, minima, maxima, intersections with other
 // graphs) inside an x range, one line per point, sorted by x.
+#include "AnalysisOptions.h"
 #include "CliCommand.h"
 #include "NumberText.h"
 #include "SpecialPoints.h"
@@ -12,29 +13,6 @@
 namespace orvex::cli {
 
 namespace {
-
-// Sampling density: the default quality of a new graph, and the columns of the plot rectangle of the
-// default 600-pixel picture of orvex-cli render (600 less two margins of 18).
-constexpr int kQuality = 100;
-constexpr int kColumns = 600 - 2 * 18;
-
-double readLimit(const std::string& text) {
-    const auto value = ReadNumber(text);
-    if (!value || !std::isfinite(static_cast<double>(*value)))
-        throw UsageError("limit '" + text + "' is not a number");
-    return static_cast<double>(*value);
-}
-
-// Reads "--limits XMIN XMAX" when present.
-void takeLimits(CommandArgs& args, AnalysisRange& range) {
-    std::vector<std::string> values;
-    if (!TakeOptionList(args, "--limits", 2, values))
-        return;
-    range.xmin = readLimit(values[0]);
-    range.xmax = readLimit(values[1]);
-    if (!(range.xmin < range.xmax))
-        throw UsageError("--limits needs XMIN below XMAX");
-}
 
 std::string pointLine(const SpecialPoint& p) {
     const std::string x = "x=" + PointText(p.x);
@@ -54,10 +32,7 @@ std::string pointLine(const SpecialPoint& p) {
 
 int runAnalyse(CommandArgs& args) {
     TakeDecimalSeparator(args); // first: the limits are read with the separator in force
-    AnalysisRange range;
-    range.quality = kQuality;
-    range.columns = kColumns;
-    takeLimits(args, range);
+    const AnalysisRange range = TakeAnalysisRange(args);
     if (args.empty())
         throw UsageError("needs a formula");
     std::vector<GraphFunction> others;

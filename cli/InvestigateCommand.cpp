@@ -1,6 +1,7 @@
 // orvex-cli investigate: the study of a function over an x range, one fact a line, in the order it is
 // taught: domain, parity, axes, sign, f' with monotonicity and extrema, f'' with convexity and inflection
 // points, asymptotes, range.
+#include "AnalysisOptions.h"
 #include "CliCommand.h"
 #include "FunctionStudy.h"
 #include "NumberText.h"
@@ -13,28 +14,6 @@
 namespace orvex::cli {
 
 namespace {
-
-// The sampling of orvex-cli analyse: the default quality of a new graph and the plot columns of the
-// default 600-pixel picture.
-constexpr int kQuality = 100;
-constexpr int kColumns = 600 - 2 * 18;
-
-double readLimit(const std::string& text) {
-    const auto value = ReadNumber(text);
-    if (!value || !std::isfinite(static_cast<double>(*value)))
-        throw UsageError("limit '" + text + "' is not a number");
-    return static_cast<double>(*value);
-}
-
-void takeLimits(CommandArgs& args, AnalysisRange& range) {
-    std::vector<std::string> values;
-    if (!TakeOptionList(args, "--limits", 2, values))
-        return;
-    range.xmin = readLimit(values[0]);
-    range.xmax = readLimit(values[1]);
-    if (!(range.xmin < range.xmax))
-        throw UsageError("--limits needs XMIN below XMAX");
-}
 
 void print(const std::string& line) {
     std::printf("%s\n", line.c_str());
@@ -107,10 +86,7 @@ void printStudy(const FunctionStudy& s) {
 
 int runInvestigate(CommandArgs& args) {
     TakeDecimalSeparator(args); // first: the limits are read with the separator in force
-    AnalysisRange range;
-    range.quality = kQuality;
-    range.columns = kColumns;
-    takeLimits(args, range);
+    const AnalysisRange range = TakeAnalysisRange(args);
     if (args.size() != 1)
         throw UsageError(args.empty() ? "needs a formula" : "expected one formula");
     printStudy(StudyFunction(args[0], range));

@@ -1,6 +1,6 @@
 # Shared by the end-to-end scripts (sourced, not run). Before using the functions after the first two, a
-# script sets `work` (its temporary folder, holding orvex.log and shot.png), `orvex_pid` and
-# `failure_name` (the name under which a failing run keeps its last screenshot).
+# script sets `work` (its temporary folder, holding orvex.log and shot.png), `orvex_pid`, `probe` (the
+# screen probe) and `failure_name` (the name under which a failing run keeps its last screenshot).
 
 # Runs the script again on a private virtual X server unless it already runs on one.
 #   run_on_xvfb "$0" "$@"
@@ -21,6 +21,23 @@ require_tools() {
             exit 77
         fi
     done
+}
+
+# The extent of one curve colour RRGGBB on the last screenshot, read by the screen probe ($probe): sets
+# min_x max_x min_y max_y pixels (pixels=0 when the colour is not shown).
+span() {
+    probe_line=$("$probe" "$work/shot.png" --span "$1" || true)
+    if [[ $probe_line == "span none" || $probe_line != span* ]]; then
+        pixels=0
+        return 0
+    fi
+    read -r _ min_x max_x min_y max_y pixels <<<"$probe_line"
+}
+
+# Takes screenshots until the check (a shell expression) holds after `span COLOUR`, for up to 30 s.
+#   wait_span WHAT COLOUR CHECK
+wait_span() {
+    wait_for "$1" "span $2" "$3"
 }
 
 # Reports a failure with the last probe line, the last screenshot and the program's output, and exits.

@@ -36,21 +36,6 @@ orvex_pid=$!
 failure_name=orvex-e2e-documents-failure.png
 trap cleanup EXIT
 
-# The span of one curve colour: sets min_x max_x min_y max_y pixels (pixels=0 when it is not shown).
-span() {
-    probe_line=$("$probe" "$work/shot.png" --span "$1" || true)
-    if [[ $probe_line == "span none" || $probe_line != span* ]]; then
-        pixels=0
-        return 0
-    fi
-    read -r _ min_x max_x min_y max_y pixels <<<"$probe_line"
-}
-
-# Takes screenshots until the check (a shell expression) holds after `span COLOUR`, for up to 30 s.
-wait_span() {
-    wait_for "$1" "span $2" "$3"
-}
-
 main=$(wait_window "Orvex 1.0 RC2")
 place_main_window "$main"
 

@@ -36,17 +36,6 @@ orvex_pid=$!
 failure_name=orvex-e2e-recovery-failure.png
 trap cleanup EXIT
 
-span() {
-    probe_line=$("$probe" "$work/shot.png" --span "$1" || true)
-    if [[ $probe_line == "span none" || $probe_line != span* ]]; then
-        pixels=0
-        return 0
-    fi
-    read -r _ min_x max_x min_y max_y pixels <<<"$probe_line"
-}
-wait_span() {
-    wait_for "$1" "span $2" "$3"
-}
 # The question box: a visible window titled like the main window (MAIN), other than it.
 #   wait_question MAIN WHAT
 wait_question() {

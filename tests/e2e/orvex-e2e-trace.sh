@@ -34,16 +34,6 @@ orvex_pid=$!
 failure_name=orvex-e2e-trace-failure.png
 trap cleanup EXIT
 
-# The red line's extent: sets min_x max_x min_y max_y pixels (pixels=0 when it is not shown).
-span() {
-    probe_line=$("$probe" "$work/shot.png" --span FF0000 || true)
-    if [[ $probe_line == "span none" || $probe_line != span* ]]; then
-        pixels=0
-        return 0
-    fi
-    read -r _ min_x max_x min_y max_y pixels <<<"$probe_line"
-}
-
 # How many rows near the line hold a reddish pixel in the screen column $1 (or its neighbours): one or two
 # for the line alone, a dozen with the cross's vertical arm.
 marked_rows() {
@@ -77,7 +67,7 @@ wait_cross() {
 
 main=$(wait_window "Orvex 1.0 RC2")
 place_main_window "$main"
-wait_for "the red line of the document at full size" span '(( pixels > 900 ))'
+wait_span "the red line of the document at full size" FF0000 '(( pixels > 900 ))'
 left=$(( min_x + (max_x - min_x) / 4 ))
 right=$(( min_x + 3 * (max_x - min_x) / 4 ))
 above=$(( min_y - 150 )) # the mouse's row, far from the line
