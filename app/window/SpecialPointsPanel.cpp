@@ -4,7 +4,7 @@
 #include "GraphDocument.h"
 #include "HeapPolicy.h"
 #include "NumberText.h"
-#include "PlotMapping.h"
+#include "PicturePlacement.h"
 #include "ViewController.h"
 
 #include <QHeaderView>
@@ -138,7 +138,7 @@ void SpecialPointsPanel::refresh() {
     job.range.xmin = limits.xmin;
     job.range.xmax = limits.xmax;
     job.range.quality = std::max(1, graph.Quality);
-    job.range.columns = std::max(1, source.size.width() - 2 * PlotMapping::kMargin);
+    job.range.columns = PicturePlacement::PlotColumns(source.size);
     searching_ = true;
     showNote(QString::fromUtf8(kSearching));
     search_->start(std::move(job));
@@ -193,18 +193,15 @@ void SpecialPointsPanel::updateMarkers() {
         return;
     }
     try {
-        const PlotMapping mapping(source.size.width(), source.size.height(), ParseLimits(source.view));
-        const QRect plot(PlotMapping::kMargin, PlotMapping::kMargin,
-                         source.size.width() - 2 * PlotMapping::kMargin + 1,
-                         source.size.height() - 2 * PlotMapping::kMargin + 1);
+        const PicturePlacement placement(source);
         const QColor colour = ColorFromValue(document_->record(graph_).Color);
         const int chosen = table_->selectionModel()->hasSelection() ? table_->currentRow() : -1;
         for (std::size_t r = 0; r < points_.size(); ++r) {
-            const QPoint at(mapping.column(points_[r].x), mapping.row(points_[r].y));
-            if (!plot.contains(at))
+            const std::optional<QPoint> at = placement.pixelOf(points_[r].x, points_[r].y);
+            if (!at)
                 continue;
             PlotMarker ring;
-            ring.at = at;
+            ring.at = *at;
             ring.colour = colour;
             ring.strong = static_cast<int>(r) == chosen;
             markers.append(ring);

@@ -3,7 +3,7 @@
 #include "EventWait.h"
 #include "GraphDocument.h"
 #include "NumberText.h"
-#include "PlotMapping.h"
+#include "PicturePlacement.h"
 #include "StudyReport.h"
 #include "ViewController.h"
 
@@ -160,7 +160,7 @@ void StudyPanel::refresh() {
     formula_ = document_->itemText(graph_);
     colour_ = ColorFromValue(graph.Color);
     range.quality = std::max(1, graph.Quality);
-    range.columns = std::max(1, source.size.width() - 2 * PlotMapping::kMargin);
+    range.columns = PicturePlacement::PlotColumns(source.size);
     start(graph.Formula, range);
 }
 
@@ -226,15 +226,11 @@ void StudyPanel::updateMarkers() {
         return;
     }
     try {
-        const PlotMapping mapping(source.size.width(), source.size.height(), ParseLimits(source.view));
-        const QRect plot(PlotMapping::kMargin, PlotMapping::kMargin,
-                         source.size.width() - 2 * PlotMapping::kMargin + 1,
-                         source.size.height() - 2 * PlotMapping::kMargin + 1);
+        const PicturePlacement placement(source);
         const QColor colour = colour_;
         const auto ring = [&](double x, long double y) {
-            const QPoint at(mapping.column(x), mapping.row(y));
-            if (plot.contains(at))
-                markers.append(PlotMarker{at, colour, false, PlotMarker::Shape::Ring, {}});
+            if (const std::optional<QPoint> at = placement.pixelOf(x, y))
+                markers.append(PlotMarker{*at, colour, false, PlotMarker::Shape::Ring, {}});
         };
         for (const double x : study_.zeros)
             ring(x, 0);
@@ -244,8 +240,8 @@ void StudyPanel::updateMarkers() {
             for (const StudyPoint& p : *list)
                 ring(p.x, p.y);
         for (const VerticalAsymptote& v : study_.verticals) {
-            const QPoint at(mapping.column(v.x), plot.center().y());
-            if (plot.contains(at))
+            const QPoint at(placement.mapping().column(v.x), placement.plot().center().y());
+            if (placement.plot().contains(at))
                 markers.append(PlotMarker{at, colour, false, PlotMarker::Shape::VerticalLine, {}});
         }
     } catch (const std::exception&) {

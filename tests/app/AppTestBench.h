@@ -58,6 +58,12 @@ inline QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Moves the mouse onto a pixel of a widget, from a neighbouring one so that Qt sees a move.
+inline void MoveTo(QWidget* target, QPoint at) {
+    QTest::mouseMove(target, at + QPoint(1, 1));
+    QTest::mouseMove(target, at);
+}
+
 inline void WriteAll(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());

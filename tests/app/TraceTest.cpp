@@ -16,13 +16,9 @@ using orvex::PlotMarker;
 using orvex::TGraphEntry;
 using orvex::testing::MainWindowBench;
 using orvex::testing::Messages;
+using orvex::testing::MoveTo;
 
 namespace {
-
-void MoveTo(QWidget* target, QPoint at) {
-    QTest::mouseMove(target, at + QPoint(1, 1));
-    QTest::mouseMove(target, at);
-}
 
 void Choose(MainWindowBench& bench, int row) {
     QListWidget* list = bench.form().graphList();

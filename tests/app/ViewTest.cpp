@@ -10,14 +10,9 @@
 using orvex::ViewController;
 using orvex::testing::MainWindowBench;
 using orvex::testing::Messages;
+using orvex::testing::MoveTo;
 
 namespace {
-
-// Moves the mouse onto a pixel of the plot area, from a neighbouring one so that Qt sees a move.
-void MoveTo(QWidget* target, QPoint at) {
-    QTest::mouseMove(target, at + QPoint(1, 1));
-    QTest::mouseMove(target, at);
-}
 
 // Sends one input to the main window: a key sequence ("Ctrl+F11"), a click on the plot area ("Shift+left")
 // or turns of the wheel over it ("Ctrl+wheel -120 60").
