@@ -81,6 +81,24 @@ class RecoveryTest : public QObject {
         QVERIFY(FilesIn(folder).contains(QFileInfo(running.path()).fileName()));
     }
 
+    // A write that fails part-way (a full disk) keeps the last complete recovery file and throws nothing.
+    void failedWriteKeepsTheLastFile() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("orvex"));
+        GraphListState many;
+        for (int i = 0; i < 100; ++i)
+            many.push_back({TGraphEntry{"sin(x)+x^2"}, "sin(x)+x^2", true});
+        QCOMPARE(orvex::testing::RunInChild([&] {
+                     RecoveryStore store(folder);
+                     store.write(Graphs({"x^2"}));
+                     const QByteArray before = orvex::testing::ReadAll(store.path());
+                     orvex::testing::LimitFileSize(static_cast<rlim_t>(before.size()) + 64);
+                     store.write(many);
+                     return orvex::testing::ReadAll(store.path()) == before ? 0 : 1;
+                 }),
+                 0);
+    }
+
     // In the window: the file follows the list's changed state.
     void followsTheChangedState() {
         orvex::testing::MainWindowBench bench;

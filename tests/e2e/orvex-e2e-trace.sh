@@ -42,9 +42,10 @@ marked_rows() {
                           END { n = 0; for (r in rows) n++; print n }'
 }
 
-# A fingerprint of the status bar (the bottom rows of the window), where the trace's read-out is written.
+# A fingerprint of the read-out: the right end of the status bar, where the trace writes x, y and y'. The
+# left end holds the trace's key help, which comes and goes on its own time.
 status_bar() {
-    convert "$work/shot.png" -crop 1280x14+0+1006 +repage rgb:- | md5sum | cut -c1-16
+    convert "$work/shot.png" -crop 320x14+960+1006 +repage rgb:- | md5sum | cut -c1-16
 }
 
 # Takes screenshots until the cross stands in column $2 and not in column $3 (0: no other column checked),
