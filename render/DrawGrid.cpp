@@ -37,6 +37,25 @@ class PainterState {
     QPainter& painter_;
 };
 
+// Calls onColumn(px, x) for each vertical grid line and onRow(py, y) for each horizontal one, in the order
+// they are drawn.
+template <class OnColumn, class OnRow>
+void forEachGridLine(const ViewTexts& view, const ViewLimits& limits, const PlotMapping& mapping,
+                     OnColumn onColumn, OnRow onRow) {
+    const int verticalCount = GridLineCount(view.vert);
+    const int horizontalCount = GridLineCount(view.hor);
+    GridAxis xAxis(limits.xmin, limits.xmax, verticalCount);
+    for (int k = 1; k <= verticalCount; ++k) {
+        const double x = xAxis.next();
+        onColumn(mapping.column(x), x);
+    }
+    GridAxis yAxis(limits.ymin, limits.ymax, horizontalCount);
+    for (int k = 1; k <= horizontalCount; ++k) {
+        const double y = yAxis.next();
+        onRow(mapping.row(y), y);
+    }
+}
+
 // Frame, lines and labels; the limits and counts are already known to be numbers.
 void drawGridLines(QPainter& painter, QSize size, const ViewTexts& view, const ViewLimits& limits,
                    const PlotMapping& mapping, const PictureColours& colours) {
@@ -64,24 +83,16 @@ void drawGridLines(QPainter& painter, QSize size, const ViewTexts& view, const V
     linePen.setCapStyle(Qt::FlatCap);
     painter.setPen(linePen);
     const QPen textPen(colours.labelText);
-
-    const int verticalCount = GridLineCount(view.vert);
-    const int horizontalCount = GridLineCount(view.hor);
-
-    GridAxis xAxis(limits.xmin, limits.xmax, verticalCount);
-    for (int k = 1; k <= verticalCount; ++k) {
-        const double x = xAxis.next();
-        const int px = mapping.column(x);
-        painter.drawLine(px, kMargin, px, h - kMargin);
-        drawLabel(painter, textPen, px - 3, h - 17, x);
-    }
-    GridAxis yAxis(limits.ymin, limits.ymax, horizontalCount);
-    for (int k = 1; k <= horizontalCount; ++k) {
-        const double y = yAxis.next();
-        const int py = mapping.row(y);
-        painter.drawLine(kMargin, py, w - kMargin, py);
-        drawLabel(painter, textPen, 3, py - 5, y);
-    }
+    forEachGridLine(
+        view, limits, mapping,
+        [&](int px, double x) {
+            painter.drawLine(px, kMargin, px, h - kMargin);
+            drawLabel(painter, textPen, px - 3, h - 17, x);
+        },
+        [&](int py, double y) {
+            painter.drawLine(kMargin, py, w - kMargin, py);
+            drawLabel(painter, textPen, 3, py - 5, y);
+        });
 }
 
 // Where a band of logical pixels lies on the device: aliased, the device pixels of those logical ones;
@@ -156,23 +167,16 @@ void drawDeviceGrid(QPainter& painter, QSize size, const ViewTexts& view, const 
         painter.fillRect(edge, colours.grid);
 
     const QPen textPen(colours.labelText);
-    const int verticalCount = GridLineCount(view.vert);
-    const int horizontalCount = GridLineCount(view.hor);
-
-    GridAxis xAxis(limits.xmin, limits.xmax, verticalCount);
-    for (int k = 1; k <= verticalCount; ++k) {
-        const double x = xAxis.next();
-        const int px = mapping.column(x);
-        painter.fillRect(bands.band(px, kMargin, px + 1, h - kMargin), colours.grid);
-        drawDeviceLabel(painter, bands, textPen, px - 3, h - 17, x);
-    }
-    GridAxis yAxis(limits.ymin, limits.ymax, horizontalCount);
-    for (int k = 1; k <= horizontalCount; ++k) {
-        const double y = yAxis.next();
-        const int py = mapping.row(y);
-        painter.fillRect(bands.band(kMargin, py, w - kMargin, py + 1), colours.grid);
-        drawDeviceLabel(painter, bands, textPen, 3, py - 5, y);
-    }
+    forEachGridLine(
+        view, limits, mapping,
+        [&](int px, double x) {
+            painter.fillRect(bands.band(px, kMargin, px + 1, h - kMargin), colours.grid);
+            drawDeviceLabel(painter, bands, textPen, px - 3, h - 17, x);
+        },
+        [&](int py, double y) {
+            painter.fillRect(bands.band(kMargin, py, w - kMargin, py + 1), colours.grid);
+            drawDeviceLabel(painter, bands, textPen, 3, py - 5, y);
+        });
 }
 
 } // namespace

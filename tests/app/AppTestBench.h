@@ -135,6 +135,12 @@ class MainWindowBench {
         QTest::mouseClick(params().bApply(), Qt::LeftButton);
         waitForPicture();
     }
+    // Chooses the graph in list row `row` as a user does: a click on its item.
+    void chooseGraph(int row) const {
+        QListWidget* list = form_->graphList();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
     // Waits until no redraw is in progress.
     void waitForPicture() const { form_->view().waitForPicture(); }
     // The four limit texts, "xmin xmax ymin ymax".

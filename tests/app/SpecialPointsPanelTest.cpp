@@ -13,11 +13,6 @@ using orvex::testing::Messages;
 
 namespace {
 
-void Choose(MainWindowBench& bench, int row) {
-    QListWidget* list = bench.form().graphList();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
 // The table's rows, "Тип x y" each.
 QStringList Rows(const QTableWidget* table) {
     QStringList rows;
@@ -49,7 +44,7 @@ class SpecialPointsPanelTest : public QObject {
         QCOMPARE(panel->note()->text(), QStringLiteral("Выберите график в списке графиков."));
         QCOMPARE(panel->table()->rowCount(), 0);
 
-        Choose(bench, 0);
+        bench.chooseGraph(0);
         bench.waitForPicture();
         panel->waitForPoints();
         QCOMPARE(Rows(panel->table()),
@@ -92,7 +87,7 @@ class SpecialPointsPanelTest : public QObject {
                                                    QString::fromLatin1(formula)));
         bench.apply();
         QTest::keyClick(&bench.form(), Qt::Key_F9);
-        Choose(bench, 0);
+        bench.chooseGraph(0);
         bench.waitForPicture();
         orvex::SpecialPointsPanel* panel = bench.form().specialPointsPanel();
         panel->waitForPoints();
@@ -152,7 +147,7 @@ class SpecialPointsPanelTest : public QObject {
         QTest::keyClick(&bench.form(), Qt::Key_F9); // shown: the plot area narrows, redrawn in steps
         settle();
         QCOMPARE(Messages(), QStringList{overflow});
-        Choose(bench, 0);
+        bench.chooseGraph(0);
         settle();
         QCOMPARE(panel->note()->text(), notDrawn);
         QCOMPARE(panel->table()->rowCount(), 0);

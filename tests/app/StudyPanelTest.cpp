@@ -18,11 +18,6 @@ using orvex::testing::Messages;
 
 namespace {
 
-void Choose(MainWindowBench& bench, int row) {
-    QListWidget* list = bench.form().graphList();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
 QList<PlotMarker> Shaped(const MainWindowBench& bench, PlotMarker::Shape shape) {
     QList<PlotMarker> out;
     for (const PlotMarker& m : bench.image().markers(orvex::OverlayLayer::Study))
@@ -69,7 +64,7 @@ class StudyPanelTest : public QObject {
         QCOMPARE(panel->note()->text(), QStringLiteral("Выберите график в списке графиков."));
         QVERIFY(panel->plainText().isEmpty());
 
-        Choose(bench, 0);
+        bench.chooseGraph(0);
         bench.waitForPicture();
         panel->waitForStudy();
         const QStringList facts = Facts(panel);
@@ -109,7 +104,7 @@ class StudyPanelTest : public QObject {
         QCOMPARE(panel->rangeFrom()->text(), QStringLiteral("2"));
 
         // ... and the choice in the list.
-        Choose(bench, 1);
+        bench.chooseGraph(1);
         panel->waitForStudy();
         QVERIFY(
             panel->plainText().startsWith(QStringLiteral("Исследование функции f(x) = x^2-4, x ∈ [2; 10]")));

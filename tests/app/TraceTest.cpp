@@ -20,11 +20,6 @@ using orvex::testing::MoveTo;
 
 namespace {
 
-void Choose(MainWindowBench& bench, int row) {
-    QListWidget* list = bench.form().graphList();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
 // Graphs in red and blue over limits that give every pixel column `unit` of x, x = (column - 18) * unit +
 // xmin, the first one chosen; then the trace is started.
 void Trace(MainWindowBench& bench, const QStringList& formulas, int xmin = 0, double unit = 1) {
@@ -40,7 +35,7 @@ void Trace(MainWindowBench& bench, const QStringList& formulas, int xmin = 0, do
                         .arg(QString::number(xmin + (width - 36) * unit, 'g', 15))
                         .arg(width));
     bench.apply();
-    Choose(bench, 0);
+    bench.chooseGraph(0);
     bench.form().actions()["Trace"]->trigger();
 }
 
@@ -177,7 +172,7 @@ class TraceTest : public QObject {
                  QStringLiteral("Трассировка: выберите график в списке графиков."));
         QVERIFY(Marks(bench).isEmpty());
 
-        Choose(bench, 0);
+        bench.chooseGraph(0);
         QCOMPARE(Readout(bench), QStringLiteral("x = 100; y = 50; y' = 0.5"));
         QListWidget* list = bench.form().graphList();
         QVERIFY(list->hasFocus());

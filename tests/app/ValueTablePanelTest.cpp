@@ -28,11 +28,6 @@ using orvex::testing::WriteAll;
 
 namespace {
 
-void Choose(MainWindowBench& bench, int row) {
-    QListWidget* list = bench.form().graphList();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
 void Add(MainWindowBench& bench, const QString& formula) {
     QVERIFY(bench.form().document().append(TGraphEntry{orvex::Utf8ToCp1251(formula.toStdString())}, formula));
 }
@@ -85,7 +80,7 @@ class ValueTablePanelTest : public QObject {
         QCOMPARE(panel->note()->text(), QStringLiteral("Выберите график в списке графиков."));
         QCOMPARE(panel->model().rowCount(), 0);
 
-        Choose(bench, 0);
+        bench.chooseGraph(0);
         QCOMPARE(Fields(*panel), QStringLiteral("-5 5 1")); // the view's range and its grid step
         QCOMPARE(Titles(*panel), QStringLiteral("x | x^2"));
         QCOMPARE(Column(*panel, 0), QStringLiteral("-5 -4 -3 -2 -1 0 1 2 3 4 5"));
@@ -115,7 +110,7 @@ class ValueTablePanelTest : public QObject {
     void followsTheViewUntilAFieldIsTyped() {
         MainWindowBench bench;
         ValueTablePanel& panel = Open(bench, {"x"});
-        Choose(bench, 0);
+        bench.chooseGraph(0);
         bench.setLimits("0 20 -5 5");
         bench.params().edit1()->setText("4");
         bench.apply();
@@ -153,7 +148,7 @@ class ValueTablePanelTest : public QObject {
         QFETCH(QString, note);
         MainWindowBench bench;
         ValueTablePanel& panel = Open(bench, {"x^2"});
-        Choose(bench, 0);
+        bench.chooseGraph(0);
         Type(panel.fromField(), fields.section(' ', 0, 0));
         Type(panel.toField(), fields.section(' ', 1, 1));
         Type(panel.stepField(), fields.section(' ', 2, 2));
@@ -174,7 +169,7 @@ class ValueTablePanelTest : public QObject {
     void copiesChosenCells() {
         MainWindowBench bench;
         ValueTablePanel& panel = Open(bench, {"x^2"});
-        Choose(bench, 0);
+        bench.chooseGraph(0);
         panel.derivativeBox()->setChecked(true);
         QGuiApplication::clipboard()->setText("old");
         QVERIFY(!panel.copyButton()->isEnabled());
@@ -227,7 +222,7 @@ class ValueTablePanelTest : public QObject {
     void failedSaveKeepsTheOldFile() {
         MainWindowBench bench;
         ValueTablePanel& panel = Open(bench, {"x"});
-        Choose(bench, 0);
+        bench.chooseGraph(0);
         QTemporaryDir dir;
         const QString missing = dir.filePath("no/such/folder/table.csv");
         panel.saveCsv(missing);

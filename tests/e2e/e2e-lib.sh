@@ -23,6 +23,22 @@ require_tools() {
     done
 }
 
+# Writes a document of 68-byte records, each graph a FORMULA=COLOUR argument (COLOUR as the file holds it,
+# 0x00BBGGRR), all joined lines of width WIDTH at quality 100:
+#   write_document FILE WIDTH 'x^2/3=0x0000FF' 'x=0x00FF00'
+write_document() {
+    python3 - "$@" <<'PY'
+import struct, sys
+path, width, graphs = sys.argv[1], int(sys.argv[2]), sys.argv[3:]
+with open(path, "wb") as f:
+    for graph in graphs:
+        formula, colour = graph.rsplit("=", 1)
+        text = formula.encode()
+        f.write(bytes([len(text)]) + text.ljust(50, b"\0") + b"\0" + struct.pack("<I", int(colour, 16)) +
+                b"\1\0\0\0" + struct.pack("<ii", 100, width))
+PY
+}
+
 # The extent of one curve colour RRGGBB on the last screenshot, read by the screen probe ($probe): sets
 # min_x max_x min_y max_y pixels (pixels=0 when the colour is not shown).
 span() {

@@ -20,16 +20,7 @@ export XDG_CONFIG_HOME="$work/config" # no settings file: the default view -5..5
 export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
 
 # Four 68-byte records: x^2/3 in red, x in green, -x in blue, x^2/3-3 in purple, all joined lines, width 2.
-python3 - "$work/three.orx" <<'PY'
-import struct, sys
-def record(formula, colour):
-    text = formula.encode()
-    return bytes([len(text)]) + text.ljust(50, b"\0") + b"\0" + struct.pack("<I", colour) + b"\1\0\0\0" + \
-        struct.pack("<ii", 100, 2)
-with open(sys.argv[1], "wb") as f:
-    f.write(record("x^2/3", 0x0000FF) + record("x", 0x00FF00) + record("-x", 0xFF0000) +
-            record("x^2/3-3", 0x800080))
-PY
+write_document "$work/three.orx" 2 'x^2/3=0x0000FF' 'x=0x00FF00' '-x=0xFF0000' 'x^2/3-3=0x800080'
 
 "$orvex" "$work/three.orx" >"$work/orvex.log" 2>&1 &
 orvex_pid=$!

@@ -21,15 +21,7 @@ export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
 recovery="$work/state/orvex"
 
 # Two 68-byte records: x^2/3 in red and x in green, joined lines of width 2.
-python3 - "$work/two.orx" <<'PY'
-import struct, sys
-def record(formula, colour):
-    text = formula.encode()
-    return bytes([len(text)]) + text.ljust(50, b"\0") + b"\0" + struct.pack("<I", colour) + b"\1\0\0\0" + \
-        struct.pack("<ii", 100, 2)
-with open(sys.argv[1], "wb") as f:
-    f.write(record("x^2/3", 0x0000FF) + record("x", 0x00FF00))
-PY
+write_document "$work/two.orx" 2 'x^2/3=0x0000FF' 'x=0x00FF00'
 
 "$orvex" "$work/two.orx" >"$work/orvex.log" 2>&1 &
 orvex_pid=$!

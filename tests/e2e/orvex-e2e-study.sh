@@ -20,13 +20,7 @@ export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
 export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
 
 # One 68-byte record: 1/(x-2) in red, joined lines of width 1.
-python3 - "$work/pole.orx" <<'PY'
-import struct, sys
-text = b"1/(x-2)"
-record = bytes([len(text)]) + text.ljust(50, b"\0") + b"\0" + struct.pack("<I", 0x0000FF) + b"\1\0\0\0" + \
-    struct.pack("<ii", 100, 1)
-open(sys.argv[1], "wb").write(record)
-PY
+write_document "$work/pole.orx" 1 '1/(x-2)=0x0000FF'
 
 "$orvex" "$work/pole.orx" >"$work/orvex.log" 2>&1 &
 orvex_pid=$!

@@ -21,13 +21,7 @@ export XDG_CONFIG_HOME="$work/config" # no settings file: the default view -5..5
 export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
 
 # One 68-byte record: the formula 0 in red (0x000000FF), joined lines, width 1.
-python3 - "$work/line.orx" <<'PY'
-import struct, sys
-text = b"0"
-record = bytes([len(text)]) + text.ljust(50, b"\0") + b"\0" + struct.pack("<I", 0x0000FF) + b"\1\0\0\0" + \
-    struct.pack("<ii", 100, 1)
-open(sys.argv[1], "wb").write(record)
-PY
+write_document "$work/line.orx" 1 '0=0x0000FF'
 
 "$orvex" "$work/line.orx" >"$work/orvex.log" 2>&1 &
 orvex_pid=$!
